@@ -1,0 +1,187 @@
+#include "app/glwindow.h"
+
+#include "app/log.h"
+#include "app/main.h"
+#include "scene/setup.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstring>
+#include <initializer_list>
+
+plat::Window* hWnd = nullptr;
+plat::DeviceContext* hDC = nullptr;
+plat::GLContext* hRC = nullptr;
+bool arbMultisampleSupported = false;
+int arbMultisampleFormat = 0;
+
+namespace {
+
+plat::PixelFormatDescriptor makeDescriptor() {
+    plat::PixelFormatDescriptor pfd;
+    pfd.dwFlags = plat::PFD_DRAW_TO_WINDOW | plat::PFD_SUPPORT_OPENGL | plat::PFD_DOUBLEBUFFER;
+    pfd.iPixelType = plat::PFD_TYPE_RGBA;
+    pfd.cDepthBits = 24;
+    pfd.cStencilBits = 16;
+    pfd.iLayerType = plat::PFD_MAIN_PLANE;
+    return pfd;
+}
+
+// Kept for the whole run: built on the first call, reused by the second pass.
+plat::PixelFormatDescriptor pfd = makeDescriptor();
+bool colourBitsSet = false;
+
+bool fail(const char* message) {
+    KillGLWindow(true);
+    log_msg("%s", message);
+    return false;
+}
+
+// Asks for fullscreen; false when the display refused and the user declined
+// to go on in a window.
+bool enterFullscreen(int width, int height, int bits) {
+    if (plat::ChangeDisplaySettings(width, height, bits)) return true;
+    if (log_yn("The Requested Fullscreen Mode Is Not Supported By\nYour Video Card. "
+               "Use Windowed Mode Instead?")) {
+        settings->SetFullscreen(false);
+        return true;
+    }
+    log_msg("Program Will Now Close.");
+    return false;
+}
+
+plat::Window* createWindow(const char* title, int width, int height) {
+    if (settings->doFullscreen()) {
+        plat::ShowCursor(false);
+        return plat::CreateWindow("OpenGL", title, plat::WindowStyle::Popup, 0, 0, width, height);
+    }
+    return plat::CreateWindow("OpenGL", title, plat::WindowStyle::Overlapped, plat::kDefaultPos,
+                              plat::kDefaultPos, width, height);
+}
+
+// Device context, pixel format and current rendering context; the failure
+// message, or null on success.
+const char* createContext() {
+    if (!(hDC = plat::GetDC(hWnd))) return "Can't Create A GL Device Context.";
+    int format = arbMultisampleSupported ? arbMultisampleFormat : plat::ChoosePixelFormat(hDC, pfd);
+    if (!format) return "Can't Find A Suitable PixelFormat.";
+    if (!plat::SetPixelFormat(hDC, format)) return "Can't Set The PixelFormat.";
+    if (!(hRC = plat::wglCreateContext(hDC))) return "Can't Create A GL Rendering Context.";
+    if (!plat::wglMakeCurrent(hDC, hRC)) return "Can't Activate The GL Rendering Context.";
+    return nullptr;
+}
+
+}  // namespace
+
+bool CreateGLWindow(const char* title, int width, int height, int bits, bool fullscreenflag,
+                    bool secondPass) {
+    settings->SetFullscreen(fullscreenflag);
+    void* hInstance = nullptr;  // this platform has no module handle to hand on
+    if (!secondPass && !plat::RegisterClass("OpenGL", WndProc)) {
+        log_msg("Failed To Register The Window Class.");
+        return false;
+    }
+    if (settings->doFullscreen() && !enterFullscreen(width, height, bits)) return false;
+    if (!(hWnd = createWindow(title, width, height))) return fail("Window Creation Error.");
+    if (!colourBitsSet) {
+        pfd.cColorBits = static_cast<unsigned char>(bits);
+        colourBitsSet = true;
+    }
+    if (const char* error = createContext()) return fail(error);
+    if (!arbMultisampleSupported && settings->IsEnabled("ANTIALIAS")) {
+        log_txt("checking for FSAA Support");
+        if (InitMultisample(hInstance, hWnd, pfd)) {
+            KillGLWindow(false);
+            return CreateGLWindow(title, width, height, bits, fullscreenflag, true);
+        }
+    }
+    plat::ShowWindow(hWnd);
+    plat::SetForegroundWindow(hWnd);
+    plat::SetFocus(hWnd);
+    ReSizeGLScene(width, height);
+    log_txt("InitGL:");
+    if (!InitGL()) return fail("Initialization Failed.");
+    return true;
+}
+
+void KillGLWindow(bool shutdown) {
+    if (shutdown) OnClose();
+    if (settings->doFullscreen() && plat::RestoreDisplaySettings()) plat::ShowCursor(true);
+    if (hRC) {
+        if (!plat::wglMakeCurrent(nullptr, nullptr)) log_msg("Release Of DC And RC Failed.");
+        if (!plat::wglDeleteContext(hRC)) log_msg("Release Rendering Context Failed.");
+        hRC = nullptr;
+    }
+    if (hDC) {
+        if (!plat::ReleaseDC(hWnd, hDC)) log_msg("Release Device Context Failed.");
+        hDC = nullptr;
+    }
+    if (hWnd) {
+        if (!plat::DestroyWindow(hWnd)) log_msg("Could Not Release hWnd.");
+        hWnd = nullptr;
+    }
+}
+
+void ReSizeGLScene(int width, int height) {
+    if (height == 0) height = 1;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, double(width) / double(height), double(0.1f), 9999999.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+bool InitMultisample(void*, plat::Window* window, plat::PixelFormatDescriptor) {
+    if (!WGLisExtensionSupported("WGL_ARB_multisample")) return arbMultisampleSupported = false;
+    auto choose = reinterpret_cast<plat::PFNWGLCHOOSEPIXELFORMATARBPROC>(
+        plat::wglGetProcAddress("wglChoosePixelFormatARB"));
+    if (!choose) return arbMultisampleSupported = false;
+    plat::DeviceContext* dc = plat::GetDC(window);
+    int attributes[] = {plat::WGL_DRAW_TO_WINDOW_ARB, 1,
+                        plat::WGL_SUPPORT_OPENGL_ARB, 1,
+                        plat::WGL_ACCELERATION_ARB, plat::WGL_FULL_ACCELERATION_ARB,
+                        plat::WGL_COLOR_BITS_ARB, 24,
+                        plat::WGL_ALPHA_BITS_ARB, 8,
+                        plat::WGL_DEPTH_BITS_ARB, 16,
+                        plat::WGL_STENCIL_BITS_ARB, 0,
+                        plat::WGL_DOUBLE_BUFFER_ARB, 1,
+                        plat::WGL_SAMPLE_BUFFERS_ARB, 1,
+                        plat::WGL_SAMPLES_ARB, 4,
+                        0, 0};
+    const float floatAttributes[] = {0, 0};
+    for (int samples : {4, 2}) {
+        attributes[19] = samples;
+        int format = 0;
+        unsigned count = 0;
+        if (choose(dc, attributes, floatAttributes, 1, &format, &count) && count >= 1) {
+            log_txt("\n%ixFSAA Enabled\n", samples);
+            arbMultisampleSupported = true;
+            arbMultisampleFormat = format;
+            return true;
+        }
+    }
+    log_txt("\nFSAA Disabled\n");
+    return false;
+}
+
+bool WGLisExtensionSupported(const char* extension) {
+    const char* list = nullptr;
+    auto getString = reinterpret_cast<plat::PFNWGLGETEXTENSIONSSTRINGARBPROC>(
+        plat::wglGetProcAddress("wglGetExtensionsStringARB"));
+    if (getString) list = getString(plat::wglGetCurrentDC());
+    if (!list) list = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    return extensionListed(list, extension);
+}
+
+bool extensionListed(const char* list, const char* extension) {
+    if (!list || !extension || !*extension) return false;
+    const size_t length = std::strlen(extension);
+    for (const char* at = std::strstr(list, extension); at; at = std::strstr(at + 1, extension)) {
+        bool startsWord = at == list || at[-1] == ' ';
+        bool endsWord = at[length] == '\0' || at[length] == ' ';
+        if (startsWord && endsWord) return true;
+    }
+    return false;
+}

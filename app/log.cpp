@@ -1,0 +1,87 @@
+#include "app/log.h"
+
+#include "platform/window.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+namespace {
+
+const char* const kLogFile = "log.txt";
+const char* const kBoxCaption = "Error occured!!";
+
+// Formats into a 512-character buffer; longer text is formatted again in full,
+// so no message is ever cut or overruns anything.
+std::string formatText(const char* format, va_list args) {
+    if (!format) return std::string();
+    char buffer[512];
+    va_list again;
+    va_copy(again, args);
+    int length = std::vsnprintf(buffer, sizeof buffer, format, args);
+    std::string text;
+    if (length >= 0 && size_t(length) < sizeof buffer) {
+        text.assign(buffer, size_t(length));
+    } else if (length >= 0) {
+        text.resize(size_t(length) + 1);
+        std::vsnprintf(text.data(), text.size(), format, again);
+        text.resize(size_t(length));
+    }
+    va_end(again);
+    return text;
+}
+
+void append(const std::string& text, const char* suffix) {
+    if (FILE* f = std::fopen(kLogFile, "a")) {
+        std::fprintf(f, "%s%s", text.c_str(), suffix);
+        std::fclose(f);
+    }
+}
+
+int showBox(const std::string& text, unsigned style) {
+    plat::ShowCursor(true);
+    int answer = plat::MessageBox(text.c_str(), kBoxCaption, style);
+    plat::ShowCursor(false);
+    return answer;
+}
+
+}  // namespace
+
+void log_init(const char* title) {
+    char date[200] = "";
+    std::time_t now = std::time(nullptr);
+    if (const std::tm* local = std::localtime(&now))
+        std::strftime(date, sizeof date, "%A, %d. %B %Y - %X\n", local);
+    if (FILE* f = std::fopen(kLogFile, "w")) {
+        std::fprintf(f, "%s : %s\n\n", title ? title : "", date);
+        std::fclose(f);
+    }
+}
+
+void log_txt(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string text = formatText(format, args);
+    va_end(args);
+    append(text, "\n");
+}
+
+void log_msg(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string text = formatText(format, args);
+    va_end(args);
+    append(text, "\n");
+    showBox(text, plat::MB_OK | plat::MB_ICONEXCLAMATION);
+}
+
+bool log_yn(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string text = formatText(format, args);
+    va_end(args);
+    bool yes = showBox(text, plat::MB_YESNO | plat::MB_ICONEXCLAMATION) == plat::IDYES;
+    append(text, yes ? " : yes\n" : " : no\n");
+    return yes;
+}

@@ -1,0 +1,22 @@
+// Process entry, the program-wide objects, the main window's procedure, the
+// message and frame loop, and the scene shut-down.
+#pragma once
+
+#include "config/settings.h"
+#include "platform/window.h"
+
+extern Settings3D* settings;
+extern bool keys[256];  // key held, by virtual-key code; written by WndProc
+extern bool active;     // false while the scene window is minimised
+extern bool init_quit;  // the user left the launcher without starting
+
+// Runs the whole program; the exit code is 0 on every path.
+int WinMain();
+plat::LRESULT WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
+                      plat::LPARAM lParam);
+// Releases the physics world and the audio; runs at most once per run.
+void OnClose();
+// Dispatches every waiting message; when none waits, ends on Escape (unless
+// minimised) or else draws and presents one frame with drawFrame. Returns on
+// the quit message.
+void MainLoop(void (*drawFrame)());

@@ -1,0 +1,116 @@
+#include "config/settings.h"
+
+#include "app/log.h"
+#include "platform/window.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const kConfigFile = "data/config.txt";
+const char* const kHeader = "[3D-VARNE-CFG]";
+
+// Reads the file a character at a time, as the token rules need look-ahead.
+class TokenReader {
+public:
+    explicit TokenReader(FILE* f) : file(f) {}
+
+    bool atEnd() {
+        int c = std::fgetc(file);
+        if (c == EOF) return true;
+        std::ungetc(c, file);
+        return false;
+    }
+
+    // Matches the header as far as it goes; the first differing character
+    // stays unread.
+    void matchHeader() {
+        for (const char* h = kHeader; *h; ++h) {
+            int c = std::fgetc(file);
+            if (c != *h) {
+                if (c != EOF) std::ungetc(c, file);
+                return;
+            }
+        }
+    }
+
+    void skipSpace() {
+        int c;
+        while ((c = std::fgetc(file)) != EOF && std::isspace(c)) {}
+        if (c != EOF) std::ungetc(c, file);
+    }
+
+    // Reads one token into out (at most kMaxToken characters kept); returns
+    // whether characters had to be dropped.
+    bool readToken(char* out) {
+        int length = 0;
+        bool cut = false;
+        int c;
+        while ((c = std::fgetc(file)) != EOF && !std::isspace(c)) {
+            if (length < Settings3D::kMaxToken) out[length++] = char(c);
+            else cut = true;
+        }
+        if (c != EOF) std::ungetc(c, file);
+        out[length] = '\0';
+        return cut;
+    }
+
+private:
+    FILE* file;
+};
+
+}  // namespace
+
+Settings3D::Settings3D()
+    : screenWidth(800), screenHeight(600), screenBpp(16), fullscreen(false), sets{}, numSets(0) {}
+
+void Settings3D::loadSets() {
+    FILE* f = std::fopen(kConfigFile, "r");
+    if (!f) {
+        log_msg("Could not load Configuration file!");
+        plat::PostQuitMessage(0);
+        return;
+    }
+    log_txt("Loading Configuration...");
+    TokenReader in(f);
+    in.matchHeader();
+    in.skipSpace();
+    int droppedPairs = 0, cutTokens = 0;
+    while (!in.atEnd()) {
+        setting_t spare;
+        setting_t& entry = numSets < kMaxSets ? sets[numSets] : spare;
+        cutTokens += in.readToken(entry.key);
+        in.skipSpace();
+        cutTokens += in.readToken(entry.value);
+        in.skipSpace();
+        if (&entry == &spare) ++droppedPairs;
+        else ++numSets;
+    }
+    std::fclose(f);
+    if (droppedPairs || cutTokens)
+        log_txt("%s: %i pairs past the first %i dropped, %i tokens cut to %i characters",
+                kConfigFile, droppedPairs, kMaxSets, cutTokens, kMaxToken);
+}
+
+char* Settings3D::getSetting(const char* key) {
+    for (int i = 0; i < numSets; ++i)
+        if (std::strcmp(sets[i].key, key) == 0) return sets[i].value;
+    return nullptr;
+}
+
+bool Settings3D::IsSet(const char* key) { return getSetting(key) != nullptr; }
+
+bool Settings3D::IsEnabled(const char* key) {
+    const char* value = getSetting(key);
+    return value && std::strcmp(value, "yes") == 0;
+}
+
+void Settings3D::SetSettings(int width, int height, int bpp, bool on) {
+    if (width > 0) screenWidth = width;
+    if (height > 0) screenHeight = height;
+    if (bpp > 0) screenBpp = bpp;
+    fullscreen = on;
+    loadSets();
+}

@@ -1,0 +1,207 @@
+// Pixel formats, GL contexts and GL entry points over SDL2.
+//
+// A format is a set of GL surface attributes. Whether the display offers it is
+// found by creating a hidden probe window with those attributes; answers are
+// cached. Setting a format on a window creates its SDL window with them.
+#include "platform/sdl_internal.h"
+
+#include <GL/gl.h>
+
+#include <cstring>
+#include <initializer_list>
+#include <map>
+#include <sstream>
+#include <string>
+
+namespace plat {
+namespace detail {
+namespace {
+
+std::vector<FormatSpec>& formatTable() {
+    static std::vector<FormatSpec> table;
+    return table;
+}
+
+int formatNumber(const FormatSpec& spec) {
+    auto& table = formatTable();
+    for (size_t i = 0; i < table.size(); ++i)
+        if (table[i] == spec) return int(i) + 1;
+    table.push_back(spec);
+    return int(table.size());
+}
+
+bool displayOffers(const FormatSpec& spec) {
+    static std::vector<std::pair<FormatSpec, bool>> known;
+    for (auto& [s, ok] : known)
+        if (s == spec) return ok;
+    applyFormat(spec);
+    SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+    if (probe) SDL_DestroyWindow(probe);
+    known.emplace_back(spec, probe != nullptr);
+    return probe != nullptr;
+}
+
+void setColourBits(FormatSpec& spec, int colourBits) {
+    int channel = colourBits <= 16 ? 5 : 8;
+    spec.red = spec.green = spec.blue = channel;
+}
+
+DeviceContext* currentDC = nullptr;
+
+bool hasWord(const char* list, const char* word) {
+    if (!list) return false;
+    std::istringstream in(list);
+    std::string token;
+    while (in >> token)
+        if (token == word) return true;
+    return false;
+}
+
+const char* extensionsString(DeviceContext*) {
+    static std::string text;
+    text = "WGL_ARB_extensions_string WGL_ARB_pixel_format";
+    if (currentDC && hasWord(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)),
+                             "GL_ARB_multisample"))
+        text += " WGL_ARB_multisample";
+    return text.c_str();
+}
+
+FormatSpec specFromAttributes(const int* attribs) {
+    FormatSpec spec;
+    spec.depth = 0;
+    for (const int* a = attribs; a && a[0]; a += 2) {
+        switch (a[0]) {
+        case WGL_COLOR_BITS_ARB: setColourBits(spec, a[1]); break;
+        case WGL_ALPHA_BITS_ARB: spec.alpha = a[1]; break;
+        case WGL_DEPTH_BITS_ARB: spec.depth = a[1]; break;
+        case WGL_STENCIL_BITS_ARB: spec.stencil = a[1]; break;
+        case WGL_DOUBLE_BUFFER_ARB: spec.doubleBuffer = a[1] != 0; break;
+        case WGL_SAMPLE_BUFFERS_ARB: spec.sampleBuffers = a[1]; break;
+        case WGL_SAMPLES_ARB: spec.samples = a[1]; break;
+        default: break;  // drawing to a window with GL is all this layer makes
+        }
+    }
+    return spec;
+}
+
+bool choosePixelFormatARB(DeviceContext*, const int* attribs, const float*, unsigned maxFormats,
+                          int* formats, unsigned* numFormats) {
+    if (!numFormats) return false;
+    *numFormats = 0;
+    FormatSpec spec = specFromAttributes(attribs);
+    if (maxFormats > 0 && formats && displayOffers(spec)) {
+        formats[0] = formatNumber(spec);
+        *numFormats = 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+const FormatSpec* formatSpec(int format) {
+    auto& table = formatTable();
+    return format >= 1 && size_t(format) <= table.size() ? &table[size_t(format) - 1] : nullptr;
+}
+
+void applyFormat(const FormatSpec& spec) {
+    SDL_GL_ResetAttributes();
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, spec.red);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, spec.green);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, spec.blue);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, spec.alpha);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, spec.depth);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, spec.stencil);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, spec.doubleBuffer ? 1 : 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, spec.sampleBuffers);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, spec.samples);
+}
+
+}  // namespace detail
+
+using namespace detail;
+
+DeviceContext* GetDC(Window* w) { return isLive(w) ? &w->dc : nullptr; }
+
+bool ReleaseDC(Window* w, DeviceContext* dc) { return isLive(w) && dc == &w->dc; }
+
+int ChoosePixelFormat(DeviceContext* dc, const PixelFormatDescriptor& pfd) {
+    if (!dc || !ensureVideo()) return 0;
+    // Keep the colour, give up stencil bits first, then depth bits.
+    for (int depth : {int(pfd.cDepthBits), 24, 16}) {
+        if (depth > pfd.cDepthBits) continue;
+        for (int stencil : {int(pfd.cStencilBits), 8, 0}) {
+            if (stencil > pfd.cStencilBits) continue;
+            FormatSpec spec;
+            setColourBits(spec, pfd.cColorBits);
+            spec.alpha = pfd.cAlphaBits;
+            spec.depth = depth;
+            spec.stencil = stencil;
+            spec.doubleBuffer = (pfd.dwFlags & PFD_DOUBLEBUFFER) != 0;
+            if (displayOffers(spec)) return formatNumber(spec);
+        }
+    }
+    return 0;
+}
+
+bool SetPixelFormat(DeviceContext* dc, int format) {
+    const FormatSpec* spec = formatSpec(format);
+    if (!dc || !isLive(dc->window) || !spec || dc->window->format != 0) return false;
+    Window* w = dc->window;
+    applyFormat(*spec);
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+    flags |= w->style == WindowStyle::Popup ? SDL_WINDOW_BORDERLESS : SDL_WINDOW_RESIZABLE;
+    int x = w->x == kDefaultPos ? int(SDL_WINDOWPOS_UNDEFINED) : w->x;
+    int y = w->y == kDefaultPos ? int(SDL_WINDOWPOS_UNDEFINED) : w->y;
+    w->sdl = SDL_CreateWindow(w->title.c_str(), x, y, w->width, w->height, flags);
+    if (!w->sdl) return false;
+    w->format = format;
+    return true;
+}
+
+GLContext* wglCreateContext(DeviceContext* dc) {
+    if (!dc || !isLive(dc->window) || !dc->window->sdl) return nullptr;
+    SDL_Window* previousWindow = SDL_GL_GetCurrentWindow();
+    SDL_GLContext previousContext = SDL_GL_GetCurrentContext();
+    SDL_GLContext context = SDL_GL_CreateContext(dc->window->sdl);
+    // SDL makes a new context current; creating one alone must not change that.
+    SDL_GL_MakeCurrent(previousWindow, previousContext);
+    return context ? new GLContext{context, dc->window} : nullptr;
+}
+
+bool wglMakeCurrent(DeviceContext* dc, GLContext* rc) {
+    if (!dc || !rc) {
+        SDL_Window* current = SDL_GL_GetCurrentWindow();
+        currentDC = nullptr;
+        return current == nullptr || SDL_GL_MakeCurrent(current, nullptr) == 0;
+    }
+    if (!isLive(dc->window) || !dc->window->sdl || rc->window != dc->window) return false;
+    if (SDL_GL_MakeCurrent(dc->window->sdl, rc->context) != 0) return false;
+    SDL_GL_SetSwapInterval(0);  // frames are not tied to the display refresh
+    currentDC = dc;
+    return true;
+}
+
+bool wglDeleteContext(GLContext* rc) {
+    if (!rc) return false;
+    if (SDL_GL_GetCurrentContext() == rc->context) wglMakeCurrent(nullptr, nullptr);
+    SDL_GL_DeleteContext(rc->context);
+    delete rc;
+    return true;
+}
+
+DeviceContext* wglGetCurrentDC() { return currentDC; }
+
+void SwapBuffers(DeviceContext* dc) {
+    if (dc && isLive(dc->window) && dc->window->sdl) SDL_GL_SwapWindow(dc->window->sdl);
+}
+
+void* wglGetProcAddress(const char* name) {
+    if (!name) return nullptr;
+    if (std::strcmp(name, "wglGetExtensionsStringARB") == 0)
+        return reinterpret_cast<void*>(&extensionsString);
+    if (std::strcmp(name, "wglChoosePixelFormatARB") == 0)
+        return reinterpret_cast<void*>(&choosePixelFormatARB);
+    return SDL_GL_GetProcAddress(name);
+}
+
+}  // namespace plat

@@ -1,0 +1,137 @@
+// Windows, window classes and display modes over SDL2.
+#include "platform/sdl_internal.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+namespace plat {
+namespace detail {
+
+bool ensureVideo() {
+    static bool started = false;
+    if (started) return true;
+    // Closing a window must reach the program as a close request, not as a quit.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    SDL_DisableScreenSaver();
+    started = true;
+    return true;
+}
+
+std::vector<Window*>& windows() {
+    static std::vector<Window*> list;
+    return list;
+}
+
+Window* windowFromSdl(Uint32 windowId) {
+    for (Window* w : windows())
+        if (w->sdl && SDL_GetWindowID(w->sdl) == windowId) return w;
+    return nullptr;
+}
+
+bool isLive(const Window* w) {
+    auto& list = windows();
+    return w && std::find(list.begin(), list.end(), w) != list.end();
+}
+
+static std::map<std::string, WndProcFn>& classes() {
+    static std::map<std::string, WndProcFn> table;
+    return table;
+}
+
+WndProcFn classProc(const std::string& className) {
+    auto it = classes().find(className);
+    return it == classes().end() ? nullptr : it->second;
+}
+
+static std::optional<SDL_DisplayMode>& requestedMode() {
+    static std::optional<SDL_DisplayMode> mode;
+    return mode;
+}
+
+const SDL_DisplayMode* fullscreenMode() {
+    return requestedMode() ? &*requestedMode() : nullptr;
+}
+
+void enterFullscreen(Window* w) {
+    const SDL_DisplayMode* mode = fullscreenMode();
+    if (!w->sdl || !mode || w->style != WindowStyle::Popup || w->x != 0 || w->y != 0) return;
+    SDL_SetWindowDisplayMode(w->sdl, mode);
+    SDL_SetWindowFullscreen(w->sdl, SDL_WINDOW_FULLSCREEN);
+}
+
+}  // namespace detail
+
+using namespace detail;
+
+bool RegisterClass(const char* className, WndProcFn proc) {
+    if (!className || !proc) return false;
+    return classes().emplace(className, proc).second;
+}
+
+Window* CreateWindow(const char* className, const char* title, WindowStyle style,
+                     int x, int y, int width, int height) {
+    if (!className || !classProc(className) || width <= 0 || height <= 0) return nullptr;
+    if (!ensureVideo()) return nullptr;
+    auto* w = new Window;
+    w->className = className;
+    w->title = title ? title : "";
+    w->style = style;
+    w->x = x;
+    w->y = y;
+    w->width = width;
+    w->height = height;
+    windows().push_back(w);
+    return w;
+}
+
+bool DestroyWindow(Window* w) {
+    if (!isLive(w)) return false;
+    purgeMessages(w);
+    if (w->sdl) SDL_DestroyWindow(w->sdl);
+    auto& list = windows();
+    list.erase(std::find(list.begin(), list.end(), w));
+    delete w;
+    return true;
+}
+
+void ShowWindow(Window* w) {
+    if (!isLive(w) || !w->sdl) return;
+    SDL_ShowWindow(w->sdl);
+    enterFullscreen(w);
+}
+
+void SetForegroundWindow(Window* w) {
+    if (isLive(w) && w->sdl) SDL_RaiseWindow(w->sdl);
+}
+
+void SetFocus(Window* w) {
+    if (isLive(w) && w->sdl) SDL_SetWindowInputFocus(w->sdl);
+}
+
+bool ChangeDisplaySettings(int width, int height, int bitsPerPixel) {
+    if (!ensureVideo()) return false;
+    for (int i = 0, n = SDL_GetNumDisplayModes(0); i < n; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
+        if (mode.w == width && mode.h == height &&
+            int(SDL_BYTESPERPIXEL(mode.format)) * 8 == bitsPerPixel) {
+            requestedMode() = mode;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool RestoreDisplaySettings() {
+    if (!requestedMode()) return false;
+    requestedMode().reset();
+    for (Window* w : windows())
+        if (w->sdl && (SDL_GetWindowFlags(w->sdl) & SDL_WINDOW_FULLSCREEN))
+            SDL_SetWindowFullscreen(w->sdl, 0);
+    return true;
+}
+
+}  // namespace plat

@@ -1,0 +1,7 @@
+#include "sound/sound.h"
+
+#include "platform/bass.h"
+
+void stopSound() { BASS_Stop(); }
+
+void killSound() { BASS_Free(); }

@@ -1,0 +1,52 @@
+// Test helpers: a private working folder per test, and file helpers.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace testing_support {
+
+// Makes a fresh folder, works inside it, and goes back and removes it after.
+class TempDir {
+public:
+    TempDir() : previous(std::filesystem::current_path()) {
+        char pattern[] = "/tmp/varne-test-XXXXXX";
+        path = mkdtemp(pattern);
+        std::filesystem::current_path(path);
+    }
+    ~TempDir() {
+        std::filesystem::current_path(previous);
+        std::filesystem::remove_all(path);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    std::filesystem::path path;
+
+private:
+    std::filesystem::path previous;
+};
+
+inline void writeFile(const std::string& name, const std::string& content) {
+    std::filesystem::path p(name);
+    if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path());
+    std::ofstream(name, std::ios::binary) << content;
+}
+
+inline std::string readFile(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline int countOf(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+}  // namespace testing_support
