@@ -17,33 +17,33 @@ namespace plat {
 namespace detail {
 namespace {
 
-std::vector<FormatSpec>& formatTable() {
-    static std::vector<FormatSpec> table;
+std::vector<SurfaceFormat>& formatTable() {
+    static std::vector<SurfaceFormat> table;
     return table;
 }
 
-int formatNumber(const FormatSpec& spec) {
+int formatNumber(const SurfaceFormat& wanted) {
     auto& table = formatTable();
     for (size_t i = 0; i < table.size(); ++i)
-        if (table[i] == spec) return int(i) + 1;
-    table.push_back(spec);
+        if (table[i] == wanted) return int(i) + 1;
+    table.push_back(wanted);
     return int(table.size());
 }
 
-bool displayOffers(const FormatSpec& spec) {
-    static std::vector<std::pair<FormatSpec, bool>> known;
+bool displayOffers(const SurfaceFormat& wanted) {
+    static std::vector<std::pair<SurfaceFormat, bool>> known;
     for (auto& [s, ok] : known)
-        if (s == spec) return ok;
-    applyFormat(spec);
+        if (s == wanted) return ok;
+    applyFormat(wanted);
     SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
     if (probe) SDL_DestroyWindow(probe);
-    known.emplace_back(spec, probe != nullptr);
+    known.emplace_back(wanted, probe != nullptr);
     return probe != nullptr;
 }
 
-void setColourBits(FormatSpec& spec, int colourBits) {
+void setColourBits(SurfaceFormat& wanted, int colourBits) {
     int channel = colourBits <= 16 ? 5 : 8;
-    spec.red = spec.green = spec.blue = channel;
+    wanted.red = wanted.green = wanted.blue = channel;
 }
 
 DeviceContext* currentDC = nullptr;
@@ -66,31 +66,31 @@ const char* extensionsString(DeviceContext*) {
     return text.c_str();
 }
 
-FormatSpec specFromAttributes(const int* attribs) {
-    FormatSpec spec;
-    spec.depth = 0;
+SurfaceFormat specFromAttributes(const int* attribs) {
+    SurfaceFormat wanted;
+    wanted.depth = 0;
     for (const int* a = attribs; a && a[0]; a += 2) {
         switch (a[0]) {
-        case WGL_COLOR_BITS_ARB: setColourBits(spec, a[1]); break;
-        case WGL_ALPHA_BITS_ARB: spec.alpha = a[1]; break;
-        case WGL_DEPTH_BITS_ARB: spec.depth = a[1]; break;
-        case WGL_STENCIL_BITS_ARB: spec.stencil = a[1]; break;
-        case WGL_DOUBLE_BUFFER_ARB: spec.doubleBuffer = a[1] != 0; break;
-        case WGL_SAMPLE_BUFFERS_ARB: spec.sampleBuffers = a[1]; break;
-        case WGL_SAMPLES_ARB: spec.samples = a[1]; break;
+        case WGL_COLOR_BITS_ARB: setColourBits(wanted, a[1]); break;
+        case WGL_ALPHA_BITS_ARB: wanted.alpha = a[1]; break;
+        case WGL_DEPTH_BITS_ARB: wanted.depth = a[1]; break;
+        case WGL_STENCIL_BITS_ARB: wanted.stencil = a[1]; break;
+        case WGL_DOUBLE_BUFFER_ARB: wanted.doubleBuffer = a[1] != 0; break;
+        case WGL_SAMPLE_BUFFERS_ARB: wanted.sampleBuffers = a[1]; break;
+        case WGL_SAMPLES_ARB: wanted.samples = a[1]; break;
         default: break;  // drawing to a window with GL is all this layer makes
         }
     }
-    return spec;
+    return wanted;
 }
 
 bool choosePixelFormatARB(DeviceContext*, const int* attribs, const float*, unsigned maxFormats,
                           int* formats, unsigned* numFormats) {
     if (!numFormats) return false;
     *numFormats = 0;
-    FormatSpec spec = specFromAttributes(attribs);
-    if (maxFormats > 0 && formats && displayOffers(spec)) {
-        formats[0] = formatNumber(spec);
+    SurfaceFormat wanted = specFromAttributes(attribs);
+    if (maxFormats > 0 && formats && displayOffers(wanted)) {
+        formats[0] = formatNumber(wanted);
         *numFormats = 1;
     }
     return true;
@@ -98,22 +98,22 @@ bool choosePixelFormatARB(DeviceContext*, const int* attribs, const float*, unsi
 
 }  // namespace
 
-const FormatSpec* formatSpec(int format) {
+const SurfaceFormat* surfaceFormat(int format) {
     auto& table = formatTable();
     return format >= 1 && size_t(format) <= table.size() ? &table[size_t(format) - 1] : nullptr;
 }
 
-void applyFormat(const FormatSpec& spec) {
+void applyFormat(const SurfaceFormat& wanted) {
     SDL_GL_ResetAttributes();
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, spec.red);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, spec.green);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, spec.blue);
-    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, spec.alpha);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, spec.depth);
-    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, spec.stencil);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, spec.doubleBuffer ? 1 : 0);
-    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, spec.sampleBuffers);
-    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, spec.samples);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, wanted.red);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, wanted.green);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, wanted.blue);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, wanted.alpha);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, wanted.depth);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, wanted.stencil);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, wanted.doubleBuffer ? 1 : 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, wanted.sampleBuffers);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, wanted.samples);
 }
 
 }  // namespace detail
@@ -131,23 +131,23 @@ int ChoosePixelFormat(DeviceContext* dc, const PixelFormatDescriptor& pfd) {
         if (depth > pfd.cDepthBits) continue;
         for (int stencil : {int(pfd.cStencilBits), 8, 0}) {
             if (stencil > pfd.cStencilBits) continue;
-            FormatSpec spec;
-            setColourBits(spec, pfd.cColorBits);
-            spec.alpha = pfd.cAlphaBits;
-            spec.depth = depth;
-            spec.stencil = stencil;
-            spec.doubleBuffer = (pfd.dwFlags & PFD_DOUBLEBUFFER) != 0;
-            if (displayOffers(spec)) return formatNumber(spec);
+            SurfaceFormat wanted;
+            setColourBits(wanted, pfd.cColorBits);
+            wanted.alpha = pfd.cAlphaBits;
+            wanted.depth = depth;
+            wanted.stencil = stencil;
+            wanted.doubleBuffer = (pfd.dwFlags & PFD_DOUBLEBUFFER) != 0;
+            if (displayOffers(wanted)) return formatNumber(wanted);
         }
     }
     return 0;
 }
 
 bool SetPixelFormat(DeviceContext* dc, int format) {
-    const FormatSpec* spec = formatSpec(format);
-    if (!dc || !isLive(dc->window) || !spec || dc->window->format != 0) return false;
+    const SurfaceFormat* wanted = surfaceFormat(format);
+    if (!dc || !isLive(dc->window) || !wanted || dc->window->format != 0) return false;
     Window* w = dc->window;
-    applyFormat(*spec);
+    applyFormat(*wanted);
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
     flags |= w->style == WindowStyle::Popup ? SDL_WINDOW_BORDERLESS : SDL_WINDOW_RESIZABLE;
     int x = w->x == kDefaultPos ? int(SDL_WINDOWPOS_UNDEFINED) : w->x;

@@ -46,15 +46,15 @@ WndProcFn classProc(const std::string& className);
 void purgeMessages(const Window* w);
 
 // Pixel formats: what a numbered format asks of the GL surface.
-struct FormatSpec {
+struct SurfaceFormat {
     int red = 8, green = 8, blue = 8, alpha = 0;
     int depth = 24, stencil = 0;
     int sampleBuffers = 0, samples = 0;
     bool doubleBuffer = true;
-    bool operator==(const FormatSpec&) const = default;
+    bool operator==(const SurfaceFormat&) const = default;
 };
-const FormatSpec* formatSpec(int format);
-void applyFormat(const FormatSpec& spec);
+const SurfaceFormat* surfaceFormat(int format);
+void applyFormat(const SurfaceFormat& wanted);
 
 // The display mode in force for popup windows, if one was requested.
 const SDL_DisplayMode* fullscreenMode();
