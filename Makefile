@@ -20,10 +20,10 @@ test: build
 	scripts/with-display.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 bench: build
-	@echo "No benchmarks yet."
+	scripts/bench.sh $(BUILD)
 
-assets: deps
-	@echo "No asset generators yet."
+assets: build
+	scripts/assets.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)
