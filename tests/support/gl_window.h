@@ -1,0 +1,53 @@
+// GL tests: a shown window with a current GL context, and pixel read-back.
+#pragma once
+
+#include "platform/window.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace testing_support {
+
+class TestGLWindow {
+public:
+    explicit TestGLWindow(int width = 256, int height = 256) {
+        static bool registered = plat::RegisterClass("GLTest", plat::DefWindowProc);
+        EXPECT_TRUE(registered);
+        window = plat::CreateWindow("GLTest", "gl test", plat::WindowStyle::Overlapped, 0, 0,
+                                    width, height);
+        plat::PixelFormatDescriptor pfd;
+        pfd.dwFlags = plat::PFD_DOUBLEBUFFER;
+        pfd.cColorBits = 24;
+        pfd.cDepthBits = 24;
+        pfd.cStencilBits = 8;
+        dc = plat::GetDC(window);
+        EXPECT_TRUE(plat::SetPixelFormat(dc, plat::ChoosePixelFormat(dc, pfd)));
+        rc = plat::wglCreateContext(dc);
+        EXPECT_TRUE(plat::wglMakeCurrent(dc, rc));
+        plat::ShowWindow(window);
+        glViewport(0, 0, width, height);
+    }
+    ~TestGLWindow() {
+        plat::wglMakeCurrent(nullptr, nullptr);
+        plat::wglDeleteContext(rc);
+        plat::DestroyWindow(window);
+    }
+    TestGLWindow(const TestGLWindow&) = delete;
+    TestGLWindow& operator=(const TestGLWindow&) = delete;
+
+    plat::Window* window = nullptr;
+    plat::DeviceContext* dc = nullptr;
+    plat::GLContext* rc = nullptr;
+};
+
+// RGBA of one pixel of the back buffer, (0, 0) being the lower-left corner.
+inline std::array<unsigned char, 4> pixelAt(int x, int y) {
+    std::array<unsigned char, 4> rgba{};
+    glFinish();
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return rgba;
+}
+
+}  // namespace testing_support
