@@ -1,11 +1,11 @@
 #include "app/glwindow.h"
 
+#include "app/gl_surface.h"
 #include "app/log.h"
 #include "app/main.h"
 #include "scene/setup.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <cstring>
 #include <initializer_list>
@@ -18,19 +18,9 @@ int arbMultisampleFormat = 0;
 
 namespace {
 
-plat::PixelFormatDescriptor makeDescriptor() {
-    plat::PixelFormatDescriptor pfd;
-    pfd.dwFlags = plat::PFD_DRAW_TO_WINDOW | plat::PFD_SUPPORT_OPENGL | plat::PFD_DOUBLEBUFFER;
-    pfd.iPixelType = plat::PFD_TYPE_RGBA;
-    pfd.cDepthBits = 24;
-    pfd.cStencilBits = 16;
-    pfd.iLayerType = plat::PFD_MAIN_PLANE;
-    return pfd;
-}
-
 // Kept for the whole run: built on the first call, reused by the second pass.
-plat::PixelFormatDescriptor pfd = makeDescriptor();
-bool colourBitsSet = false;
+plat::PixelFormatDescriptor pfd;
+bool descriptorBuilt = false;
 
 bool fail(const char* message) {
     KillGLWindow(true);
@@ -60,18 +50,6 @@ plat::Window* createWindow(const char* title, int width, int height) {
                               plat::kDefaultPos, width, height);
 }
 
-// Device context, pixel format and current rendering context; the failure
-// message, or null on success.
-const char* createContext() {
-    if (!(hDC = plat::GetDC(hWnd))) return "Can't Create A GL Device Context.";
-    int format = arbMultisampleSupported ? arbMultisampleFormat : plat::ChoosePixelFormat(hDC, pfd);
-    if (!format) return "Can't Find A Suitable PixelFormat.";
-    if (!plat::SetPixelFormat(hDC, format)) return "Can't Set The PixelFormat.";
-    if (!(hRC = plat::wglCreateContext(hDC))) return "Can't Create A GL Rendering Context.";
-    if (!plat::wglMakeCurrent(hDC, hRC)) return "Can't Activate The GL Rendering Context.";
-    return nullptr;
-}
-
 }  // namespace
 
 bool CreateGLWindow(const char* title, int width, int height, int bits, bool fullscreenflag,
@@ -84,11 +62,12 @@ bool CreateGLWindow(const char* title, int width, int height, int bits, bool ful
     }
     if (settings->doFullscreen() && !enterFullscreen(width, height, bits)) return false;
     if (!(hWnd = createWindow(title, width, height))) return fail("Window Creation Error.");
-    if (!colourBitsSet) {
-        pfd.cColorBits = static_cast<unsigned char>(bits);
-        colourBitsSet = true;
+    if (!descriptorBuilt) {
+        pfd = WindowPixelFormat(bits);
+        descriptorBuilt = true;
     }
-    if (const char* error = createContext()) return fail(error);
+    int format = arbMultisampleSupported ? arbMultisampleFormat : 0;
+    if (const char* error = AttachGLContext(hWnd, format, pfd, hDC, hRC)) return fail(error);
     if (!arbMultisampleSupported && settings->IsEnabled("ANTIALIAS")) {
         log_txt("checking for FSAA Support");
         if (InitMultisample(hInstance, hWnd, pfd)) {
@@ -108,30 +87,10 @@ bool CreateGLWindow(const char* title, int width, int height, int bits, bool ful
 void KillGLWindow(bool shutdown) {
     if (shutdown) OnClose();
     if (settings->doFullscreen() && plat::RestoreDisplaySettings()) plat::ShowCursor(true);
-    if (hRC) {
-        if (!plat::wglMakeCurrent(nullptr, nullptr)) log_msg("Release Of DC And RC Failed.");
-        if (!plat::wglDeleteContext(hRC)) log_msg("Release Rendering Context Failed.");
-        hRC = nullptr;
-    }
-    if (hDC) {
-        if (!plat::ReleaseDC(hWnd, hDC)) log_msg("Release Device Context Failed.");
-        hDC = nullptr;
-    }
-    if (hWnd) {
-        if (!plat::DestroyWindow(hWnd)) log_msg("Could Not Release hWnd.");
-        hWnd = nullptr;
-    }
+    ReleaseGLWindow(hWnd, hDC, hRC);
 }
 
-void ReSizeGLScene(int width, int height) {
-    if (height == 0) height = 1;
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(45.0, double(width) / double(height), double(0.1f), 9999999.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}
+void ReSizeGLScene(int width, int height) { SetPerspective(width, height); }
 
 bool InitMultisample(void*, plat::Window* window, plat::PixelFormatDescriptor) {
     if (!WGLisExtensionSupported("WGL_ARB_multisample")) return arbMultisampleSupported = false;

@@ -1,6 +1,7 @@
 #include "app/main.h"
 
 #include "app/glwindow.h"
+#include "app/input_messages.h"
 #include "app/log.h"
 #include "platform/newton.h"
 #include "scene/frame.h"
@@ -8,6 +9,7 @@
 #include "sound/sound.h"
 
 Settings3D* settings = new Settings3D();
+Menu menu;
 bool keys[256] = {};
 bool active = true;
 bool init_quit = false;
@@ -19,16 +21,12 @@ void drawAndPresent() {
     plat::SwapBuffers(hDC);
 }
 
-void setKey(plat::WPARAM code, bool down) {
-    if (code < 256) keys[code] = down;
-}
-
 }  // namespace
 
 int WinMain() {
     log_init("3D-Varne");
-    // Until the launcher exists the scene opens in the store's default mode.
-    settings->SetSettings(0, 0, 0, false);
+    if (!menu.CreateGLWindow("3D-Varne", 600, 400, 16, false)) return 0;
+    if (init_quit) return 0;
     plat::ShowCursor(false);
     if (!CreateGLWindow("3D-Varne", settings->ScreenX(), settings->ScreenY(),
                         settings->ScreenBPP(), settings->doFullscreen(), false))
@@ -57,21 +55,9 @@ void MainLoop(void (*drawFrame)()) {
 plat::LRESULT WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
                       plat::LPARAM lParam) {
     switch (msg) {
-    case plat::WM_ACTIVATE:
-        active = plat::hiWord(wParam) == 0;
-        return 0;
-    case plat::WM_SYSCOMMAND:
-        if (wParam == plat::SC_SCREENSAVE || wParam == plat::SC_MONITORPOWER) return 0;
-        break;
     case plat::WM_CLOSE:
         KillGLWindow(true);
         plat::PostQuitMessage(0);
-        return 0;
-    case plat::WM_KEYDOWN:
-        setKey(wParam, true);
-        return 0;
-    case plat::WM_KEYUP:
-        setKey(wParam, false);
         return 0;
     case plat::WM_SIZE:
         ReSizeGLScene(int(plat::loWord(plat::WPARAM(lParam))), int(plat::hiWord(plat::WPARAM(lParam))));
@@ -79,6 +65,7 @@ plat::LRESULT WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
     default:
         break;
     }
+    if (HandleInputMessage(msg, wParam, active, keys)) return 0;
     return plat::DefWindowProc(window, msg, wParam, lParam);
 }
 

@@ -2,10 +2,12 @@
 // message and frame loop, and the scene shut-down.
 #pragma once
 
+#include "config/menu.h"
 #include "config/settings.h"
 #include "platform/window.h"
 
 extern Settings3D* settings;
+extern Menu menu;
 extern bool keys[256];  // key held, by virtual-key code; written by WndProc
 extern bool active;     // false while the scene window is minimised
 extern bool init_quit;  // the user left the launcher without starting

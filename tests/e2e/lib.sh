@@ -43,3 +43,33 @@ expect_exit_0() {
 }
 
 count() { grep -cF -- "$1" log.txt || true; }
+
+# Presses and releases each key in turn, held for a while as a person would:
+# the launcher only sees keys that are down while it draws a frame.
+press() {
+  local key
+  for key in "$@"; do
+    xdotool keydown "$key"; sleep 0.1; xdotool keyup "$key"; sleep 0.1
+  done
+}
+
+# Starts the program with the repository's data and waits for the launcher.
+open_launcher() {
+  rm -rf data log.txt
+  cp -r "$SRC/data" data
+  start
+  wait_log "Menu Init:"
+  LAUNCHER=$(window_id 3D-Varne)
+  [ -n "$LAUNCHER" ] || fail "no launcher window"
+  sleep 0.3
+  xdotool windowfocus --sync "$LAUNCHER"
+}
+
+# From the launcher into the scene in entry 6, 800 x 600 windowed.
+open_scene_windowed() {
+  open_launcher
+  press Down Down Return
+  wait_log "Starting the Main-Loop"
+  SCENE=$(window_id 3D-Varne)
+  [ -n "$SCENE" ] || fail "no scene window"
+}

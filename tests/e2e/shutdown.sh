@@ -4,17 +4,10 @@ source "$(dirname "$0")/lib.sh" "$@"
 
 run_and_end() {
   local how=$1
-  mkdir -p data
-  printf '[3D-VARNE-CFG]\n' > data/config.txt
-  rm -f log.txt
-  start
-  wait_log "Starting the Main-Loop"
-  local id
-  id=$(window_id 3D-Varne)
-  [ -n "$id" ] || fail "no window titled 3D-Varne"
+  open_scene_windowed
   case $how in
-    escape) xdotool windowfocus --sync "$id"; xdotool key --delay 50 Escape ;;
-    close) "$WM_CLOSE" "$id" ;;
+    escape) xdotool windowfocus --sync "$SCENE"; press Escape ;;
+    close) "$WM_CLOSE" "$SCENE" ;;
   esac
   expect_exit_0
   [ "$(count 'Program Shutdown...')" -eq 1 ] || fail "$how: shut-down logged $(count 'Program Shutdown...') times"

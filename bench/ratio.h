@@ -1,0 +1,29 @@
+// Ratios measured side by side in one run. Each comparison registers our
+// benchmark and its baseline under one name; after the run the summary prints
+// one line "name: ratio" per comparison: our median wall time per iteration
+// divided by the baseline's (the single measurement when the run has no
+// repetitions). Checks registered here run before any timing.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+
+namespace varne_bench {
+
+using Body = std::function<void(benchmark::State&)>;
+
+// Registers "<name>/ours" and "<name>/baseline" next to each other. Returns
+// true, so adding a comparison is one line at namespace scope:
+//   const bool added = varne_bench::compare("bmp_vs_stb", ours, baseline);
+bool compare(const char* name, Body ours, Body baseline);
+
+// A check to pass before anything is timed, such as our result equalling the
+// baseline's; returns true like compare.
+bool check(const char* name, std::function<bool()> passes);
+
+// Runs the checks, then the benchmarks the command line selects, then prints
+// the summary. Returns the exit code: 1 when a check failed.
+int run(int argc, char** argv);
+
+}  // namespace varne_bench

@@ -1,0 +1,29 @@
+// Image decoders over bytes in memory, so tests can feed byte arrays. The BMP
+// file loaders of render/texture.h read the whole file and decode its bytes
+// here; the TGA one shares the checks but reads its pixels straight into their
+// buffer. Every read stays inside the given length. Pixel buffers come from
+// malloc and are owned by the caller.
+#pragma once
+
+#include "render/texture.h"
+
+#include <cstddef>
+
+// A 24-bit uncompressed bottom-up BMP as tightly packed R, G, B rows, bottom
+// row first (any row fill bytes dropped); fills info from the file. Null when
+// the bytes do not begin with "BM" (nothing logged) or when the headers do not
+// describe pixel data that lies inside the bytes (one line logged, naming
+// fileName and the bad value).
+unsigned char* DecodeBitmap(const unsigned char* data, std::size_t size, const char* fileName,
+                            BitmapInfoHeader* info);
+// As DecodeBitmap, but R, G, B, A with the colour key: alpha 0 for pure black
+// (0, 0, 0) and 255 for every other colour.
+unsigned char* DecodeKeyedBitmap(const unsigned char* data, std::size_t size,
+                                 const char* fileName, BitmapInfoHeader* info);
+
+// An uncompressed 24- or 32-bit true-colour TGA with no identification field
+// and no colour map, as R, G, B (, A) rows in file order; sourceKind 1. On
+// failure logs "Couldn't load texture2" (header), "Couldn't load texture3"
+// (size or depth) or "Couldn't load texture4" (pixel data short or no memory)
+// and returns a record with null pixels and zero size.
+texture_t DecodeTGA(const unsigned char* data, std::size_t size);

@@ -1,0 +1,123 @@
+// TGA reading: uncompressed 24- and 32-bit true-colour images with an empty
+// identification field and no colour map, from memory or straight from a
+// file into the pixel buffer. Rows stay in file order whatever the
+// descriptor's origin bit says. Every failure logs one fixed line.
+#include "render/image_decode.h"
+
+#include "app/log.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kHeaderSize = 18;
+// No identification field, no colour map, type 2 (uncompressed true-colour),
+// colour-map fields and image origin all zero.
+constexpr unsigned char kFixedHeader[12] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
+std::uint32_t u16(const unsigned char* p) { return std::uint32_t(p[0] | p[1] << 8); }
+
+texture_t noImage() {
+    texture_t texture;
+    texture.sourceKind = 1;
+    return texture;
+}
+
+// Size and depth from the header (size: the bytes there are, maybe fewer than
+// 18); bpp stays 0 when the header is refused.
+texture_t readHeader(const unsigned char* header, std::size_t size) {
+    texture_t texture = noImage();
+    if (size < kHeaderSize || std::memcmp(header, kFixedHeader, sizeof kFixedHeader) != 0) {
+        log_txt("Couldn't load texture2");
+        return texture;
+    }
+    const std::uint32_t width = u16(header + 12), height = u16(header + 14), bpp = header[16];
+    if (width == 0 || height == 0 || (bpp != 24 && bpp != 32)) {
+        log_txt("Couldn't load texture3");
+        return texture;
+    }
+    texture.width = width;
+    texture.height = height;
+    texture.bpp = bpp;
+    return texture;
+}
+
+std::uint64_t pixelCount(const texture_t& t) { return std::uint64_t(t.width) * t.height; }
+std::uint64_t imageSize(const texture_t& t) { return pixelCount(t) * (t.bpp / 8); }  // < 2^35
+
+texture_t pixelsMissing() {
+    log_txt("Couldn't load texture4");
+    return noImage();
+}
+
+// B, G, R (, A) pixels to R, G, B (, A); src may be dst.
+void swapRedBlue(const unsigned char* src, unsigned char* dst, const texture_t& t) {
+    const std::uint64_t count = pixelCount(t);
+    if (t.bpp == 32) {
+        for (std::uint64_t i = 0; i < count; ++i) {
+            std::uint32_t v;
+            std::memcpy(&v, src + 4 * i, 4);
+            v = (v & 0xFF00FF00u) | (v >> 16 & 0xFFu) | (v & 0xFFu) << 16;
+            std::memcpy(dst + 4 * i, &v, 4);
+        }
+        return;
+    }
+    for (std::uint64_t i = 0; i < count; ++i, src += 3, dst += 3) {
+        const unsigned char b = src[0];
+        dst[0] = src[2];
+        dst[1] = src[1];
+        dst[2] = b;
+    }
+}
+
+// The bytes left in the file from where it stands.
+std::uint64_t bytesLeft(std::FILE* file) {
+    const long at = std::ftell(file);
+    if (at < 0 || std::fseek(file, 0, SEEK_END) != 0) return 0;
+    const long end = std::ftell(file);
+    std::fseek(file, at, SEEK_SET);
+    return end > at ? std::uint64_t(end - at) : 0;
+}
+
+// Reads the pixels behind a checked header straight into their buffer.
+texture_t readPixels(std::FILE* file, texture_t texture) {
+    const std::uint64_t size = imageSize(texture);
+    if (size > bytesLeft(file)) return pixelsMissing();
+    auto* pixels = static_cast<unsigned char*>(std::malloc(size));
+    if (!pixels || std::fread(pixels, 1, size, file) != size) {
+        std::free(pixels);
+        return pixelsMissing();
+    }
+    swapRedBlue(pixels, pixels, texture);
+    texture.pixels = pixels;
+    return texture;
+}
+
+}  // namespace
+
+texture_t DecodeTGA(const unsigned char* data, std::size_t size) {
+    texture_t texture = readHeader(data, size);
+    if (!texture.bpp) return texture;
+    if (imageSize(texture) > size - kHeaderSize) return pixelsMissing();
+    auto* pixels = static_cast<unsigned char*>(std::malloc(imageSize(texture)));
+    if (!pixels) return pixelsMissing();
+    swapRedBlue(data + kHeaderSize, pixels, texture);
+    texture.pixels = pixels;
+    return texture;
+}
+
+texture_t LoadTGATexture(const char* fileName) {
+    std::FILE* file = std::fopen(fileName, "rb");
+    if (!file) {
+        log_txt("Couldn't load texture1");
+        return noImage();
+    }
+    unsigned char header[kHeaderSize];
+    texture_t texture = readHeader(header, std::fread(header, 1, kHeaderSize, file));
+    if (texture.bpp) texture = readPixels(file, texture);
+    std::fclose(file);
+    return texture;
+}
