@@ -5,6 +5,8 @@
 // end; fill bytes at row ends are dropped so the result is tightly packed.
 #include "render/image_decode.h"
 
+#include "app/file_bytes.h"
+
 #include "app/log.h"
 
 #include <cstdint>
@@ -133,27 +135,6 @@ unsigned char* decode(const unsigned char* data, std::size_t size, const char* f
     return convertRows<Channels>(rows);
 }
 
-// A whole file's bytes; empty data when the file cannot be opened or read.
-struct FileBytes {
-    std::unique_ptr<unsigned char[]> data;
-    std::size_t size = 0;
-};
-
-FileBytes readFile(const char* fileName) {
-    FileBytes bytes;
-    std::FILE* file = std::fopen(fileName, "rb");
-    if (!file) return bytes;
-    long length = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) length = std::ftell(file);
-    if (length >= 0 && std::fseek(file, 0, SEEK_SET) == 0) {
-        bytes.data = std::make_unique_for_overwrite<unsigned char[]>(std::size_t(length));
-        bytes.size = std::fread(bytes.data.get(), 1, std::size_t(length), file);
-        if (bytes.size != std::size_t(length)) bytes.data.reset();
-    }
-    std::fclose(file);
-    return bytes;
-}
-
 }  // namespace
 
 unsigned char* DecodeBitmap(const unsigned char* data, std::size_t size, const char* fileName,
@@ -167,13 +148,13 @@ unsigned char* DecodeKeyedBitmap(const unsigned char* data, std::size_t size,
 }
 
 unsigned char* LoadOnlyBitmapFile(const char* fileName, BitmapInfoHeader* info) {
-    FileBytes bytes = readFile(fileName);
+    FileBytes bytes = ReadFileBytes(fileName);
     if (!bytes.data) return nullptr;
     return DecodeBitmap(bytes.data.get(), bytes.size, fileName, info);
 }
 
 unsigned char* LoadBitmapFile(const char* fileName, BitmapInfoHeader* info) {
-    FileBytes bytes = readFile(fileName);
+    FileBytes bytes = ReadFileBytes(fileName);
     if (!bytes.data) return nullptr;
     return DecodeKeyedBitmap(bytes.data.get(), bytes.size, fileName, info);
 }

@@ -1,0 +1,108 @@
+#include "render/md2_decode.h"
+
+#include "app/log.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kHeaderSize = 68;
+constexpr std::size_t kFrameHeader = 40;  // scale, translate, name
+
+enum HeaderField {
+    kFrameSize = 4, kVertexCount = 6, kCoordCount = 7, kTriangleCount = 8, kFrameCount = 10,
+    kCoordOffset = 12, kTriangleOffset = 13, kFrameOffset = 14,
+};
+
+std::int32_t int32At(const unsigned char* p) {
+    std::int32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+class Reader {
+public:
+    Reader(const unsigned char* d, std::size_t n, const char* name) : data(d), size(n), file(name) {}
+
+    bool fail(const char* field, long long value) const {
+        log_txt("bad MD2 %s: %s %lld", file, field, value);
+        return false;
+    }
+    std::int32_t header(HeaderField f) const { return int32At(data + 4 * f); }
+    // A non-negative count from the header.
+    bool count(HeaderField f, const char* field, int* out) const {
+        *out = header(f);
+        return *out >= 0 || fail(field, *out);
+    }
+    // A block of count records of recordSize bytes must lie inside the file.
+    bool block(HeaderField offsetField, const char* field, long long count, long long recordSize) const {
+        long long offset = header(offsetField);
+        if (offset < 0 || offset > (long long)size || count * recordSize > (long long)size - offset)
+            return fail(field, offset);
+        return true;
+    }
+
+    const unsigned char* data;
+    std::size_t size;
+    const char* file;
+};
+
+bool readCounts(const Reader& in, MD2Data* out, int* coordCount, int* triangleCount) {
+    return in.count(kVertexCount, "vertex count", &out->vertexCount) &&
+           in.count(kFrameCount, "frame count", &out->frameCount) &&
+           in.count(kFrameSize, "frame size", &out->frameSize) &&
+           in.count(kCoordCount, "texture coordinate count", coordCount) &&
+           in.count(kTriangleCount, "triangle count", triangleCount);
+}
+
+void readFrames(const Reader& in, MD2Data* out) {
+    const unsigned char* frames = in.data + in.header(kFrameOffset);
+    out->vertices.resize(std::size_t(out->frameCount) * std::size_t(out->vertexCount));
+    Vertex* v = out->vertices.data();
+    for (int f = 0; f < out->frameCount; ++f) {
+        const unsigned char* frame = frames + std::size_t(f) * std::size_t(out->frameSize);
+        float scale[3], translate[3];
+        std::memcpy(scale, frame, sizeof scale);
+        std::memcpy(translate, frame + 12, sizeof translate);
+        const unsigned char* packed = frame + kFrameHeader;
+        for (int i = 0; i < out->vertexCount; ++i, packed += 4) {
+            *v++ = Vertex{float(packed[0] * double(scale[0]) + translate[0]),
+                          float(packed[1] * double(scale[1]) + translate[1]),
+                          float(packed[2] * double(scale[2]) + translate[2])};
+        }
+    }
+}
+
+bool readTriangles(const Reader& in, int count, int coordCount, MD2Data* out) {
+    out->triangles.resize(std::size_t(count));
+    std::memcpy(out->triangles.data(), in.data + in.header(kTriangleOffset), std::size_t(count) * 12);
+    for (const md2Triangle_t& t : out->triangles)
+        for (int k = 0; k < 3; ++k) {
+            if (t.vertexIndex[k] >= out->vertexCount) return in.fail("vertex index", t.vertexIndex[k]);
+            if (t.coordIndex[k] >= coordCount) return in.fail("texture coordinate index", t.coordIndex[k]);
+        }
+    return true;
+}
+
+}  // namespace
+
+bool DecodeMD2(const unsigned char* data, std::size_t size, const char* fileName, MD2Data* out) {
+    *out = MD2Data{};
+    Reader in(data, size, fileName);
+    if (size < kHeaderSize) return in.fail("header length", (long long)size);
+    int coordCount = 0, triangleCount = 0;
+    if (!readCounts(in, out, &coordCount, &triangleCount)) return false;
+    if (out->frameCount > 0 && out->frameSize < (long long)kFrameHeader + 4LL * out->vertexCount)
+        return in.fail("frame size", out->frameSize);
+    if (triangleCount > 0 && out->frameCount == 0) return in.fail("frame count", 0);
+    if (!in.block(kFrameOffset, "frame offset", out->frameCount, out->frameSize) ||
+        !in.block(kCoordOffset, "texture coordinate offset", coordCount, 4) ||
+        !in.block(kTriangleOffset, "triangle offset", triangleCount, 12))
+        return false;
+    readFrames(in, out);
+    out->pixelCoords.resize(std::size_t(coordCount) * 2);
+    std::memcpy(out->pixelCoords.data(), data + in.header(kCoordOffset), std::size_t(coordCount) * 4);
+    if (readTriangles(in, triangleCount, coordCount, out)) return true;
+    *out = MD2Data{};
+    return false;
+}
