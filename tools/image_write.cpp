@@ -1,20 +1,12 @@
 // BMP and TGA encoding for the asset tools.
 #include "tools/image_write.h"
 
+#include "tools/byte_writer.h"
+
 #include <cstdio>
 #include <stdexcept>
 
 namespace {
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(value & 0xFF);
-    out.push_back((value >> 8) & 0xFF);
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
 
 // Blue, green, red (and alpha when withAlpha) of every pixel, bottom row first,
 // each row followed by rowPadding zero bytes.

@@ -1,6 +1,8 @@
 // MD2 encoding for the asset tools.
 #include "tools/md2_write.h"
 
+#include "tools/byte_writer.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -13,16 +15,6 @@ constexpr int kCoordSize = 4;
 constexpr int kTriangleSize = 12;
 constexpr int kFrameHeaderSize = 40;  // scale, translate, 16-character name
 constexpr std::size_t kNameSize = 16;
-
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    out.push_back(value & 0xFF);
-    out.push_back((value >> 8) & 0xFF);
-}
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
 
 void putFloat(std::vector<std::uint8_t>& out, float value) {
     put32(out, std::bit_cast<std::uint32_t>(value));

@@ -157,3 +157,20 @@ TEST(Md2Assets, TheCylinderIsUnitLengthAlongXWithUnitDiameter) {
     EXPECT_NEAR(minX, -0.5f, step);
     EXPECT_NEAR(maxX, 0.5f, step);
 }
+
+TEST(Md2Assets, TheGemIsTenUnitsAcrossAroundItsOrigin) {
+    MD2Data m;
+    ASSERT_TRUE(decode(readFile(std::string(VARNE_SOURCE_DIR) + "/data/models/gem.md2"), &m));
+    Vertex lo{1e9f, 1e9f, 1e9f}, hi{-1e9f, -1e9f, -1e9f};
+    for (int i = 0; i < m.vertexCount; ++i) {
+        const Vertex& v = m.vertices[size_t(i)];
+        lo = {std::min(lo.x, v.x), std::min(lo.y, v.y), std::min(lo.z, v.z)};
+        hi = {std::max(hi.x, v.x), std::max(hi.y, v.y), std::max(hi.z, v.z)};
+    }
+    const float step = 10.0f / 255;
+    EXPECT_NEAR(lo.x, -5.0f, step);
+    EXPECT_NEAR(hi.x, 5.0f, step);
+    EXPECT_NEAR(lo.z, -5.0f, step);
+    EXPECT_NEAR(hi.z, 5.0f, step);
+    EXPECT_NEAR(lo.y + hi.y, 0.0f, step);  // centred on its origin
+}
