@@ -1,13 +1,98 @@
 // The physics engine the program calls: a flat, handle-based rigid-body API
-// implemented over Bullet. Matrices are 16 floats in OpenGL order.
+// implemented over Bullet. Vectors are pointers to 3 floats; matrices are 16
+// floats in OpenGL order (axes in elements 0-2, 4-6, 8-10, position in 12-14).
+// A body's matrix is its origin frame, wherever its centre of mass lies.
+// Everything runs on the caller's thread; callbacks run inside NewtonUpdate.
 #pragma once
 
-struct NewtonWorld;  // opaque
+struct NewtonWorld;      // opaque
+struct NewtonBody;       // opaque
+struct NewtonJoint;      // opaque
+struct NewtonCollision;  // opaque: a collision shape
+
+// What a hinge callback receives for one simulation step; it writes the
+// angular acceleration to apply about the pin into m_accel and returns 1 for
+// it to be applied (0 applies nothing).
+struct NewtonHingeSliderUpdateDescTag {
+    float m_accel;
+    float m_minFriction;
+    float m_maxFriction;
+    float m_timestep;  // seconds of the step being taken
+};
 
 using NewtonAllocMemory = void* (*)(int sizeInBytes);
 using NewtonFreeMemory = void (*)(void* ptr, int sizeInBytes);
+using NewtonApplyForceAndTorque = void (*)(const NewtonBody* body);
+using NewtonHingeCallBack = unsigned (*)(const NewtonJoint* hinge, NewtonHingeSliderUpdateDescTag* desc);
 
-// A new, empty world. The allocator callbacks are accepted and not used.
+// ---- world ------------------------------------------------------------------
+// A new, empty world without gravity of its own. The allocators are not used.
 NewtonWorld* NewtonCreate(NewtonAllocMemory malloc, NewtonFreeMemory mfree);
 // Destroys the world with every body and joint in it.
 void NewtonDestroy(const NewtonWorld* world);
+// Bodies whose origin leaves this box stop being simulated.
+void NewtonSetWorldSize(const NewtonWorld* world, const float* minPoint, const float* maxPoint);
+// Advances by any frame time in seconds, in fixed internal steps with a cap,
+// so that 0 s does nothing and a long frame never blows the simulation up.
+// Every body's force callback and every hinge callback run in each step.
+void NewtonUpdate(const NewtonWorld* world, float timestep);
+
+// ---- shapes -------------------------------------------------------------------
+// Centred on the body origin; the offset matrix may be null.
+NewtonCollision* NewtonCreateBox(const NewtonWorld* world, float dx, float dy, float dz,
+                                 const float* offsetMatrix);
+NewtonCollision* NewtonCreateSphere(const NewtonWorld* world, float radiusX, float radiusY,
+                                    float radiusZ, const float* offsetMatrix);
+// Axis along the body's x axis.
+NewtonCollision* NewtonCreateCylinder(const NewtonWorld* world, float radius, float height,
+                                      const float* offsetMatrix);
+// The convex hull of count points, strideInBytes apart, in body space.
+NewtonCollision* NewtonCreateConvexHull(const NewtonWorld* world, int count, const float* vertexCloud,
+                                        int strideInBytes, const float* offsetMatrix);
+// Drops the caller's reference; bodies made from the shape keep theirs.
+void NewtonReleaseCollision(const NewtonWorld* world, const NewtonCollision* collision);
+// Unit-mass inertia about the principal axes and the centre of mass, from
+// the shape's volume.
+void NewtonConvexCollisionCalculateInertialMatrix(const NewtonCollision* collision, float* inertia,
+                                                  float* origin);
+
+// ---- bodies -------------------------------------------------------------------
+// A static body at the identity until given a mass and a matrix.
+NewtonBody* NewtonCreateBody(const NewtonWorld* world, const NewtonCollision* collision);
+void NewtonDestroyBody(const NewtonWorld* world, const NewtonBody* body);
+// Mass 0 makes the body static; a later call may change it either way.
+void NewtonBodySetMassMatrix(const NewtonBody* body, float mass, float Ixx, float Iyy, float Izz);
+void NewtonBodyGetMassMatrix(const NewtonBody* body, float* mass, float* Ixx, float* Iyy, float* Izz);
+// In body space; the body's matrix stays its origin frame.
+void NewtonBodySetCentreOfMass(const NewtonBody* body, const float* com);
+void NewtonBodyGetCentreOfMass(const NewtonBody* body, float* com);
+void NewtonBodySetMatrix(const NewtonBody* body, const float* matrix);
+void NewtonBodyGetMatrix(const NewtonBody* body, float* matrix);
+void NewtonBodySetForceAndTorqueCallback(const NewtonBody* body, NewtonApplyForceAndTorque callback);
+// The force for the step being taken; meant to be called from the force callback.
+void NewtonBodySetForce(const NewtonBody* body, const float* force);
+void NewtonBodySetOmega(const NewtonBody* body, const float* omega);
+void NewtonBodyGetOmega(const NewtonBody* body, float* omega);
+void NewtonBodySetVelocity(const NewtonBody* body, const float* velocity);
+void NewtonBodyGetVelocity(const NewtonBody* body, float* velocity);
+// Wakes a body the engine has put to rest.
+void NewtonWorldUnfreezeBody(const NewtonWorld* world, const NewtonBody* body);
+// 1 while the body is at rest or outside the world box, else 0.
+int NewtonBodyGetSleepingState(const NewtonBody* body);
+
+// ---- hinge --------------------------------------------------------------------
+// Pivot and pin direction in world space, taken at creation. A null parent
+// hinges the child to the world.
+NewtonJoint* NewtonConstraintCreateHinge(const NewtonWorld* world, const float* pivotPoint,
+                                         const float* pinDir, const NewtonBody* childBody,
+                                         const NewtonBody* parentBody);
+void NewtonHingeSetUserCallback(const NewtonJoint* hinge, NewtonHingeCallBack callback);
+// Angle of the child relative to the parent about the pin, in radians, 0 at creation.
+float NewtonHingeGetJointAngle(const NewtonJoint* hinge);
+// Relative angular speed about the pin, radians per second.
+float NewtonHingeGetJointOmega(const NewtonJoint* hinge);
+// The angular acceleration about the pin that brings the hinge to the angle
+// (radians) within the step the descriptor describes, from its current angle
+// and speed.
+float NewtonHingeCalculateStopAlpha(const NewtonJoint* hinge, const NewtonHingeSliderUpdateDescTag* desc,
+                                    float angle);
