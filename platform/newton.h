@@ -34,7 +34,7 @@ void NewtonDestroy(const NewtonWorld* world);
 void NewtonSetWorldSize(const NewtonWorld* world, const float* minPoint, const float* maxPoint);
 // Advances by any frame time in seconds, in fixed internal steps with a cap,
 // so that 0 s does nothing and a long frame never blows the simulation up.
-// Every body's force callback and every hinge callback run in each step.
+// Every dynamic body's force callback and every hinge callback run in each step.
 void NewtonUpdate(const NewtonWorld* world, float timestep);
 
 // ---- shapes -------------------------------------------------------------------

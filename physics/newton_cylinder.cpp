@@ -1,0 +1,26 @@
+#include "physics/newton_cylinder.h"
+
+#include "app/log.h"
+#include "app/main.h"
+
+#include <GL/gl.h>
+
+NewtonCylinder::NewtonCylinder(NewtonWorld* w, Vertex position, float m, float radius, float height)
+    : NewtonPrimitive(w, m) {
+    type = 2;
+    size = newV(radius, height, 1.0f);
+    collision = NewtonCreateCylinder(world, radius, height, nullptr);
+    log_txt("Loading Cylinder Model");
+    // Without the setting the cylinder is simulated as usual but not drawn.
+    if (const char* description = settings->getSetting("CYLINDER_MODEL")) model.Load(description);
+    setPosition0(position);
+    initBody(false);
+}
+
+void NewtonCylinder::draw() {
+    glPushMatrix();
+    multGLMatrix();
+    glScalef(size.y, 2 * size.x, 2 * size.x);
+    model.RenderFrame();
+    glPopMatrix();
+}

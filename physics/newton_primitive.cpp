@@ -1,0 +1,61 @@
+#include "physics/newton_primitive.h"
+
+#include "app/log.h"
+
+#include <GL/gl.h>
+
+NewtonPrimitive::NewtonPrimitive(NewtonWorld* w, float m) : matrix(GetIdentityMatrix()), mass(m), world(w) {
+    log_txt("Newton Primitive initialized...");
+}
+
+NewtonPrimitive::~NewtonPrimitive() {
+    if (body) NewtonDestroyBody(world, body);
+}
+
+void NewtonPrimitive::setPosition0(Vertex position) {
+    matrix = GetIdentityMatrix();
+    matrix.m[12] = position.x;
+    matrix.m[13] = position.y;
+    matrix.m[14] = position.z;
+}
+
+void NewtonPrimitive::initBody(bool convex) {
+    body = NewtonCreateBody(world, collision);
+    if (convex) {
+        float inertia[3], origin[3];
+        NewtonConvexCollisionCalculateInertialMatrix(collision, inertia, origin);
+        NewtonBodySetMassMatrix(body, mass, inertia[0] * mass, inertia[1] * mass, inertia[2] * mass);
+        NewtonBodySetCentreOfMass(body, origin);
+    } else {
+        const float Ixx = ((size.y * size.y + size.z * size.z) * mass) / 12;
+        const float Iyy = ((size.x * size.x + size.z * size.z) * mass) / 12;
+        const float Izz = ((size.x * size.x + size.y * size.y) * mass) / 12;
+        NewtonBodySetMassMatrix(body, mass, Ixx, Iyy, Izz);
+    }
+    NewtonReleaseCollision(world, collision);
+    NewtonBodySetMatrix(body, matrix.m);
+    log_txt("Newton Body Created");
+    NewtonBodySetForceAndTorqueCallback(body, gravitation);
+}
+
+// A body that was never made keeps the matrix it was given.
+void NewtonPrimitive::fetchMatrix() {
+    if (body) NewtonBodyGetMatrix(body, matrix.m);
+}
+
+Vertex NewtonPrimitive::getPosition() {
+    fetchMatrix();
+    return newV(matrix.m[12], matrix.m[13], matrix.m[14]);
+}
+
+void NewtonPrimitive::multGLMatrix() {
+    fetchMatrix();
+    glMultMatrixf(matrix.m);
+}
+
+void gravitation(const NewtonBody* body) {
+    float mass, Ixx, Iyy, Izz;
+    NewtonBodyGetMassMatrix(body, &mass, &Ixx, &Iyy, &Izz);
+    const float force[3] = {0.0f, mass * -9.8f, 0.0f};
+    NewtonBodySetForce(body, force);
+}

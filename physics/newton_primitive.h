@@ -1,0 +1,43 @@
+// The base of every rigid body of the scene: it turns a shape and a mass into
+// a live engine body with gravity, and places drawing at the body's current
+// transform. Derived classes choose the shape, the size and how to draw.
+#pragma once
+
+#include "platform/newton.h"
+#include "render/md2.h"
+#include "render/vector_math.h"
+
+class NewtonPrimitive {
+public:
+    NewtonPrimitive(NewtonWorld* world, float mass);
+    virtual ~NewtonPrimitive();  // destroys the engine body
+
+    // Identity with the position; must come before initBody.
+    void setPosition0(Vertex position);
+    // Creates the body from collision, gives it its mass matrix (from the
+    // hull when convex, else as a solid box of edges size), releases the
+    // shape, places it and installs gravity.
+    void initBody(bool convex);
+    // The body's current position, also refreshing matrix.
+    Vertex getPosition();
+    // Multiplies the current GL matrix by the body's current transform.
+    void multGLMatrix();
+    NewtonBody* getBody() const { return body; }
+    int getType() const { return type; }
+    virtual void draw() {}
+
+    Matrix matrix;
+    Vertex size{0, 0, 0};
+    NewtonBody* body = nullptr;
+    NewtonCollision* collision = nullptr;
+    float mass;
+    NewtonWorld* world;
+    int type = 0;  // 1 box, 2 sphere or cylinder, 4 model
+    CMD2Model model;
+
+private:
+    void fetchMatrix();
+};
+
+// The force callback of every body: its weight, mass * -9.8 along y.
+void gravitation(const NewtonBody* body);

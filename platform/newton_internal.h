@@ -1,0 +1,108 @@
+// The records behind the physics API's opaque handles and the helpers the
+// files implementing it over Bullet share. Only platform/newton_*.cpp include
+// this header: the rest of the program never sees a Bullet type.
+//
+// Frames: a body's matrix (the API's "origin frame") and Bullet's rigid-body
+// frame differ by the centre of mass: rigid frame = origin frame translated by
+// `com`. Shapes are moved by -com inside a compound so they stay put.
+#pragma once
+
+#include "platform/newton.h"
+
+#include <btBulletDynamicsCommon.h>
+
+#include <memory>
+#include <vector>
+
+namespace newton_bt {
+
+// Internal step length and the most steps one NewtonUpdate takes; a longer
+// frame is simulated in slow motion rather than in larger steps.
+constexpr float kStep = 1.0f / 120.0f;
+constexpr int kMaxSteps = 10;
+
+// Collision margin kept inside boxes, cylinders and hulls, in world units.
+constexpr float kMargin = 0.04f;
+
+btTransform fromGL(const float* matrix);  // rotation part re-orthonormalised
+void toGL(const btTransform& transform, float* matrix);
+inline btVector3 vec(const float* v) { return btVector3(v[0], v[1], v[2]); }
+inline void put(const btVector3& v, float* out) { out[0] = v.x(), out[1] = v.y(), out[2] = v.z(); }
+inline btTransform shift(const btVector3& by) { return btTransform(btMatrix3x3::getIdentity(), by); }
+
+}  // namespace newton_bt
+
+struct NewtonCollision {
+    enum class Kind { box, ellipsoid, cylinder, hull };
+    Kind kind = Kind::box;
+    btVector3 size{0, 0, 0};          // box edges, ellipsoid radii, cylinder (radius, height, 0)
+    std::vector<btVector3> points;    // a hull's points, already in body space
+    std::unique_ptr<btCollisionShape> shape;
+    btTransform offset = btTransform::getIdentity();  // shape frame in body space
+    int refs = 1;                     // the creator's and one per body made from it
+};
+
+struct NewtonBody {
+    NewtonWorld* world = nullptr;
+    NewtonCollision* collision = nullptr;         // counted in collision->refs
+    std::unique_ptr<btCompoundShape> compound;    // when the shape must be moved in the rigid frame
+    std::unique_ptr<btRigidBody> rigid;
+    btVector3 com{0, 0, 0};                       // centre of mass in the origin frame
+    btVector3 inertia{0, 0, 0};
+    float mass = 0;
+    NewtonApplyForceAndTorque forceCallback = nullptr;
+    bool inWorld = false;  // added to Bullet's world; false once the origin left the world box
+
+    bool dynamic() const { return mass > 0; }
+};
+
+struct NewtonJoint {
+    NewtonWorld* world = nullptr;
+    NewtonBody* child = nullptr;   // Bullet's body A
+    NewtonBody* parent = nullptr;  // Bullet's body B; null: the world
+    std::unique_ptr<btHingeConstraint> hinge;  // frames' z axis is the pin
+    NewtonHingeCallBack callback = nullptr;
+    bool inWorld = false;
+};
+
+struct NewtonWorld {
+    btDefaultCollisionConfiguration configuration;
+    btCollisionDispatcher dispatcher{&configuration};
+    btDbvtBroadphase broadphase;
+    btSequentialImpulseConstraintSolver solver;
+    btDiscreteDynamicsWorld dynamics{&dispatcher, &broadphase, &solver, &configuration};
+    btVector3 boxMin{-1000, -1000, -1000}, boxMax{1000, 1000, 1000};
+    std::vector<std::unique_ptr<NewtonCollision>> shapes;
+    std::vector<std::unique_ptr<NewtonBody>> bodies;
+    std::vector<std::unique_ptr<NewtonJoint>> joints;
+
+    NewtonWorld();
+    ~NewtonWorld();
+};
+
+namespace newton_bt {
+
+// Mutable access to a handle the API passes as const.
+template <class T>
+T* own(const T* handle) { return const_cast<T*>(handle); }
+
+// The body's origin frame in world space.
+btTransform originFrame(const NewtonBody& body);
+bool insideBox(const NewtonBody& body);
+
+// Puts the body (and the hinges whose bodies are all in) into Bullet's world,
+// or takes it out with its hinges first; nothing when it already is so.
+void setInWorld(NewtonBody& body, bool in);
+// Adds or removes the hinge to match its bodies.
+void syncJoint(NewtonJoint& joint);
+// Drops one reference; the shape ends with the last.
+void releaseShape(NewtonWorld& world, NewtonCollision* collision);
+void destroyJoint(NewtonJoint* joint);
+void destroyJointsOf(NewtonBody& body);
+
+// Called inside each internal step, before Bullet integrates it.
+void runHingeCallbacks(NewtonWorld& world, float step);
+// Moves the hinge frames fixed to the body when its centre of mass moves.
+void shiftHingeFrames(NewtonBody& body, const btVector3& oldCom);
+
+}  // namespace newton_bt

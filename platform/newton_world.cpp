@@ -1,0 +1,75 @@
+// The physics world: Bullet's discrete dynamics world without gravity of its
+// own, stepped in fixed internal steps. Each step first runs the program's
+// force callbacks and hinge callbacks, and afterwards takes bodies whose
+// origin left the world box out of the simulation.
+#include "platform/newton_internal.h"
+
+#include <algorithm>
+
+using namespace newton_bt;
+
+namespace {
+
+NewtonWorld& worldOf(btDynamicsWorld* dynamics) { return *static_cast<NewtonWorld*>(dynamics->getWorldUserInfo()); }
+
+// Every dynamic body that is simulated gets its callback, asleep or not.
+// Bullet applies a body's force to one internal step and clears forces only
+// after the last, so each step starts from zero here. Callbacks must not
+// create or destroy bodies.
+void beforeStep(btDynamicsWorld* dynamics, btScalar step) {
+    NewtonWorld& world = worldOf(dynamics);
+    for (const auto& body : world.bodies) {
+        if (!body->inWorld || !body->dynamic()) continue;
+        body->rigid->clearForces();
+        if (body->forceCallback) body->forceCallback(body.get());
+    }
+    runHingeCallbacks(world, step);
+}
+
+// A body whose origin is outside the world box stops where it is.
+void afterStep(btDynamicsWorld* dynamics, btScalar) {
+    for (const auto& body : worldOf(dynamics).bodies) {
+        if (!body->inWorld || !body->dynamic() || !body->rigid->isActive() || insideBox(*body)) continue;
+        setInWorld(*body, false);
+        body->rigid->setLinearVelocity(btVector3(0, 0, 0));
+        body->rigid->setAngularVelocity(btVector3(0, 0, 0));
+    }
+}
+
+}  // namespace
+
+NewtonWorld::NewtonWorld() {
+    dynamics.setGravity(btVector3(0, 0, 0));  // gravity is the program's force callback
+    // A round or hull body meeting another gets a full contact patch in one
+    // step rather than point by point, so a cylinder dropped level lands level.
+    configuration.setConvexConvexMultipointIterations(3, 3);
+    dynamics.setInternalTickCallback(beforeStep, this, true);
+    dynamics.setInternalTickCallback(afterStep, this, false);
+}
+
+// Bullet's world must not hold anything of ours when it goes.
+NewtonWorld::~NewtonWorld() {
+    while (!joints.empty()) destroyJoint(joints.back().get());
+    for (const auto& body : bodies) setInWorld(*body, false);
+    bodies.clear();
+    shapes.clear();
+}
+
+NewtonWorld* NewtonCreate(NewtonAllocMemory, NewtonFreeMemory) { return new NewtonWorld; }
+
+void NewtonDestroy(const NewtonWorld* world) { delete world; }
+
+void NewtonSetWorldSize(const NewtonWorld* world, const float* minPoint, const float* maxPoint) {
+    NewtonWorld& w = *own(world);
+    w.boxMin = vec(minPoint);
+    w.boxMax = vec(maxPoint);
+    for (const auto& body : w.bodies) setInWorld(*body, insideBox(*body));
+}
+
+// Bullet keeps the time left over below one step for the next call and drops
+// what lies beyond kMaxSteps; frames longer than that are cut first so that
+// its step count cannot overflow.
+void NewtonUpdate(const NewtonWorld* world, float timestep) {
+    if (!(timestep > 0)) return;  // also NaN
+    own(world)->dynamics.stepSimulation(std::min(timestep, kMaxSteps * kStep), kMaxSteps, kStep);
+}
