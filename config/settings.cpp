@@ -1,10 +1,10 @@
 #include "config/settings.h"
 
+#include "app/file_bytes.h"
 #include "app/log.h"
 #include "platform/window.h"
 
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -12,34 +12,21 @@ namespace {
 const char* const kConfigFile = "data/config.txt";
 const char* const kHeader = "[3D-VARNE-CFG]";
 
-// Reads the file a character at a time, as the token rules need look-ahead.
+// Walks the text with the look-ahead the token rules need.
 class TokenReader {
 public:
-    explicit TokenReader(FILE* f) : file(f) {}
+    explicit TokenReader(std::string_view t) : text(t) {}
 
-    bool atEnd() {
-        int c = std::fgetc(file);
-        if (c == EOF) return true;
-        std::ungetc(c, file);
-        return false;
-    }
+    bool atEnd() const { return at == text.size(); }
 
     // Matches the header as far as it goes; the first differing character
     // stays unread.
     void matchHeader() {
-        for (const char* h = kHeader; *h; ++h) {
-            int c = std::fgetc(file);
-            if (c != *h) {
-                if (c != EOF) std::ungetc(c, file);
-                return;
-            }
-        }
+        for (const char* h = kHeader; *h && !atEnd() && text[at] == *h; ++h) ++at;
     }
 
     void skipSpace() {
-        int c;
-        while ((c = std::fgetc(file)) != EOF && std::isspace(c)) {}
-        if (c != EOF) std::ungetc(c, file);
+        while (!atEnd() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
     }
 
     // Reads one token into out (at most kMaxToken characters kept); returns
@@ -47,18 +34,17 @@ public:
     bool readToken(char* out) {
         int length = 0;
         bool cut = false;
-        int c;
-        while ((c = std::fgetc(file)) != EOF && !std::isspace(c)) {
-            if (length < Settings3D::kMaxToken) out[length++] = char(c);
+        for (; !atEnd() && !std::isspace(static_cast<unsigned char>(text[at])); ++at) {
+            if (length < Settings3D::kMaxToken) out[length++] = text[at];
             else cut = true;
         }
-        if (c != EOF) std::ungetc(c, file);
         out[length] = '\0';
         return cut;
     }
 
 private:
-    FILE* file;
+    std::string_view text;
+    size_t at = 0;
 };
 
 }  // namespace
@@ -67,14 +53,18 @@ Settings3D::Settings3D()
     : screenWidth(800), screenHeight(600), screenBpp(16), fullscreen(false), sets{}, numSets(0) {}
 
 void Settings3D::loadSets() {
-    FILE* f = std::fopen(kConfigFile, "r");
-    if (!f) {
+    FileBytes file = ReadFileBytes(kConfigFile);
+    if (!file.data) {
         log_msg("Could not load Configuration file!");
         plat::PostQuitMessage(0);
         return;
     }
     log_txt("Loading Configuration...");
-    TokenReader in(f);
+    addSets(file.text());
+}
+
+void Settings3D::addSets(std::string_view text) {
+    TokenReader in(text);
     in.matchHeader();
     in.skipSpace();
     int droppedPairs = 0, cutTokens = 0;
@@ -88,7 +78,6 @@ void Settings3D::loadSets() {
         if (&entry == &spare) ++droppedPairs;
         else ++numSets;
     }
-    std::fclose(f);
     if (droppedPairs || cutTokens)
         log_txt("%s: %i pairs past the first %i dropped, %i tokens cut to %i characters",
                 kConfigFile, droppedPairs, kMaxSets, cutTokens, kMaxToken);

@@ -2,6 +2,8 @@
 // key/value pairs of data/config.txt (music, shaders, models, skybox, ...).
 #pragma once
 
+#include <string_view>
+
 struct setting_t {
     char key[150];
     char value[150];
@@ -16,6 +18,8 @@ public:
     // Appends the pairs of data/config.txt. A missing file is reported in a
     // box and ends the run through a posted quit; the table then stays empty.
     void loadSets();
+    // Appends the pairs of configuration text (what loadSets reads from the file).
+    void addSets(std::string_view text);
     // Value of the first pair with exactly this key, or null. Points into the
     // store and stays valid for the run.
     char* getSetting(const char* key);

@@ -54,14 +54,18 @@ bool CMD2Model::readDescription(modelfile_t* files) {
         log_txt("could not open model description %s", files->descFile);
         return false;
     }
-    TextScanner in(text.text());
+    overblend = ParseModelDescription(text.text(), files);
+    return true;
+}
+
+bool ParseModelDescription(std::string_view text, modelfile_t* files) {
+    TextScanner in(text);
     if (in.label("MODELFILE:") && !in.name(files->modelFile, sizeof files->modelFile))
         log_txt("%s: no model file name of 1 to 49 characters", files->descFile);
     if (in.label("MODELTEX:") && !in.name(files->skinFile, sizeof files->skinFile))
         log_txt("%s: no skin file name of 1 to 49 characters", files->descFile);
     int flag = 0;
-    overblend = in.label("OVERBLEND BLACK?:") && in.integer(&flag) && flag == 1;
-    return true;
+    return in.label("OVERBLEND BLACK?:") && in.integer(&flag) && flag == 1;
 }
 
 void CMD2Model::init() {

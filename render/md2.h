@@ -12,6 +12,7 @@
 #include "render/texture.h"
 #include "render/vector_math.h"
 
+#include <string_view>
 #include <vector>
 
 struct modelfile_t {
@@ -19,6 +20,10 @@ struct modelfile_t {
     char skinFile[50] = {};
     char descFile[256] = {};
 };
+
+// Fills modelFile and skinFile from description text (a name that does not
+// fit its buffer is logged and left empty); returns the overblend flag.
+bool ParseModelDescription(std::string_view text, modelfile_t* files);
 
 class CMD2Model {
 public:
