@@ -10,6 +10,10 @@
 
 Settings3D* settings = new Settings3D();
 Menu menu;
+CTimer timer;
+Camera cam;
+LinkedList<NewtonPrimitive*> NewtonObjects;
+Skybox sky;
 bool keys[256] = {};
 bool active = true;
 bool init_quit = false;

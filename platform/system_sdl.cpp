@@ -68,16 +68,26 @@ int MessageBox(const char* text, const char* caption, unsigned style) {
     return showBox(text, caption, style);
 }
 
+namespace {
+CounterSource scriptedCounter = nullptr;
+std::int64_t scriptedFrequency = 0;
+}  // namespace
+
+void SetCounterSource(CounterSource source, std::int64_t frequency) {
+    scriptedCounter = source;
+    scriptedFrequency = frequency;
+}
+
 bool QueryPerformanceCounter(std::int64_t* count) {
     if (!count) return false;
-    *count = std::int64_t(SDL_GetPerformanceCounter());
+    *count = scriptedCounter ? scriptedCounter() : std::int64_t(SDL_GetPerformanceCounter());
     return true;
 }
 
 bool QueryPerformanceFrequency(std::int64_t* frequency) {
     if (!frequency) return false;
-    *frequency = std::int64_t(SDL_GetPerformanceFrequency());
-    return true;
+    *frequency = scriptedCounter ? scriptedFrequency : std::int64_t(SDL_GetPerformanceFrequency());
+    return *frequency > 0;
 }
 
 }  // namespace plat

@@ -139,3 +139,10 @@ bool QueryPerformanceCounter(std::int64_t* count);
 bool QueryPerformanceFrequency(std::int64_t* frequency);
 
 }  // namespace plat
+
+namespace plat {
+// Replaces the high-resolution counter with a scripted one, for tests and
+// scripted runs that must see exact frame times; null restores the real one.
+using CounterSource = std::int64_t (*)();
+void SetCounterSource(CounterSource source, std::int64_t frequency);
+}  // namespace plat

@@ -2,7 +2,8 @@
 // already declares several of these names as functions, so the program's own
 // variables live in namespace glext. Each family is fetched by the code that
 // detects its extension and is guarded by that code's flag (multitex for
-// GL_ARB_multitexture); no entry point is called while its flag is false.
+// GL_ARB_multitexture, shader_Support for the shader objects); no entry point
+// is called while its flag is false.
 #pragma once
 
 #include "platform/window.h"
@@ -16,6 +17,26 @@ namespace glext {
 extern PFNGLMULTITEXCOORD2FARBPROC glMultiTexCoord2fARB;
 extern PFNGLACTIVETEXTUREARBPROC glActiveTextureARB;
 extern PFNGLCLIENTACTIVETEXTUREARBPROC glClientActiveTextureARB;
+
+// GL_ARB_shader_objects, vertex and fragment shaders: fetched by initGLShader
+// (render/shader.h) in this order.
+extern PFNGLCREATESHADEROBJECTARBPROC glCreateShaderObjectARB;
+extern PFNGLSHADERSOURCEARBPROC glShaderSourceARB;
+extern PFNGLCOMPILESHADERARBPROC glCompileShaderARB;
+extern PFNGLATTACHOBJECTARBPROC glAttachObjectARB;
+extern PFNGLLINKPROGRAMARBPROC glLinkProgramARB;
+extern PFNGLUSEPROGRAMOBJECTARBPROC glUseProgramObjectARB;
+extern PFNGLCREATEPROGRAMOBJECTARBPROC glCreateProgramObjectARB;
+extern PFNGLGETUNIFORMLOCATIONARBPROC glGetUniformLocationARB;
+extern PFNGLUNIFORM3FARBPROC glUniform3fARB;
+extern PFNGLUNIFORM3FVARBPROC glUniform3fvARB;
+extern PFNGLUNIFORM1FARBPROC glUniform1fARB;
+extern PFNGLUNIFORM1IARBPROC glUniform1iARB;
+extern PFNGLGETOBJECTPARAMETERIVARBPROC glGetObjectParameterivARB;
+extern PFNGLGETATTRIBLOCATIONARBPROC glGetAttribLocationARB;
+extern PFNGLGETINFOLOGARBPROC glGetInfoLogARB;
+// Fetched last: sets the lighting shader's ViewMatrix (camera, world to eye).
+extern PFNGLUNIFORMMATRIX4FVARBPROC glUniformMatrix4fvARB;
 
 // Stores the entry point called name in entry; the result is not checked, the
 // family's flag is the only guard.

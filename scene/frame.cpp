@@ -1,10 +1,139 @@
 #include "scene/frame.h"
 
-#include <GL/gl.h>
+#include "app/main.h"
+#include "render/font.h"
+#include "render/shader.h"
+#include "render/texture.h"
+#include "scene/setup.h"
+#include "scene/uniforms.h"
 
-// For now a frame only clears; input, physics and drawing join it as they land.
-int DrawGLScene() {
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstdio>
+
+int fps = 0;
+float fpsq = 1.0f;
+plat::Point mpos;
+
+namespace {
+
+constexpr int kMouseHome = 200;  // the pointer is pinned here every frame
+
+// A frame of a second or more has a rate that truncates to 0: it moves the
+// camera as a frame at 40 per second would, rather than infinitely far.
+void measureFrameRate() {
+    fps = int(timer.GetFPS(1));
+    fpsq = fps > 0 ? 40.0f / float(fps) : 1.0f;
+}
+
+void mouseLook() {
+    plat::GetCursorPos(&mpos);
+    plat::SetCursorPos(kMouseHome, kMouseHome);
+    cam.xrot += float(kMouseHome - mpos.y) / 50.0f * 5.0f;
+    cam.yrot -= float(kMouseHome - mpos.x) / 50.0f * 5.0f;
+}
+
+void moveLight() {
+    const struct { unsigned key; Vertex step; } lightKeys[] = {
+        {'I', {0, 0, -0.5f}}, {'K', {0, 0, 0.5f}}, {'J', {-0.5f, 0, 0}},
+        {'L', {0.5f, 0, 0}},  {'P', {0, 0.5f, 0}}, {'U', {0, -0.5f, 0}},
+    };
+    for (const auto& k : lightKeys)
+        if (keys[k.key]) lightPos = add(lightPos, k.step);
+}
+
+void pushBox() {
+    NewtonBody* box = NewtonObjects.find(3)->getData()->getBody();
+    NewtonWorldUnfreezeBody(nWorld, box);
+    const struct { unsigned key; float velocity[3]; } pushKeys[] = {
+        {'W', {0, 0, -5}}, {'S', {0, 0, 5}}, {'A', {-5, 0, 0}}, {'D', {5, 0, 0}}, {plat::VK_SPACE, {0, 5, 0}},
+    };
+    for (const auto& k : pushKeys)
+        if (keys[k.key]) NewtonBodySetVelocity(box, k.velocity);
+}
+
+void showControlsOnly() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
+    glPrint(255, 0, 0, 300, 60, "3D-Varne Controls");
+}
+
+void drawBodies() {
+    glBindShader(shd);
+    setViewMatrixUniform();
+    setUniform("CamPos", newV(cam.x, cam.y, cam.z));
+    setUniform("color", newV(0.3f, 0.7f, 0.15f));
+    setUniform("isTex", 0);
+    setUniform("dif", 0.0f);
+    NewtonObjects.getData()->draw();
+    setUniform("dif", 0.7f);
+    setUniform("color", newV(0.6f, 0.5f, 0.05f));
+    for (auto* node = NewtonObjects.getNext(); node; node = node->getNext()) {
+        setUniform("isTex", node->getData()->getType() == 4 ? 1 : 0);
+        node->getData()->draw();
+    }
+    glUnbindShader();
+}
+
+void drawLightMarker() {
+    glPushMatrix();
+    glTranslatef(lightPos.x, lightPos.y, lightPos.z);
+    GLUquadric* quadric = gluNewQuadric();
+    gluSphere(quadric, 1.0, 20, 20);
+    gluDeleteQuadric(quadric);
+    glPopMatrix();
+}
+
+void drawOverlay() {
+    glLoadIdentity();
+    glBindTex(ftex, 0);
+    const OverlayText text = FormatOverlay();
+    for (int i = 0; i < 3; ++i) glPrint(255, 0, 0, 20, 20 + 20 * i, "%s", text.lines[i]);
+}
+
+}  // namespace
+
+OverlayText FormatOverlay() {
+    OverlayText text;
+    std::snprintf(text.lines[0], sizeof text.lines[0], "FPS: %i", fps);
+    std::snprintf(text.lines[1], sizeof text.lines[1], "x: %f  y: %f  z: %f", cam.x, cam.y, cam.z);
+    std::snprintf(text.lines[2], sizeof text.lines[2], "yrot: %i", int(cam.yrot));
+    return text;
+}
+
+void getKeys() {
+    mouseLook();
+    if (keys[plat::VK_UP]) cam.speed = 0.4f;
+    if (keys[plat::VK_DOWN]) cam.speed = -0.4f;
+    moveLight();
+    glBindShader(shd);
+    setUniform("LightPosition", lightPos);
+    glUnbindShader();
+    if (!keys[plat::VK_UP] && !keys[plat::VK_DOWN]) cam.speed = 0;
+    pushBox();
+    if (keys[plat::VK_RETURN]) cam.init(0, 30, -50, 15, 0, 100);
+}
+
+int DrawGLScene() {
+    measureFrameRate();
+    NewtonUpdate(nWorld, timer.GetElapsedSeconds(1));
+    if (keys[plat::VK_F1]) {
+        showControlsOnly();
+        return 1;
+    }
+    getKeys();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    glLoadIdentity();
+    cam.update(fpsq);
+    cam.positionCamera();
+    glUnbindAll();
+    glEnable(GL_LIGHTING);
+    drawBodies();
+    drawLightMarker();
+    glDisable(GL_LIGHTING);
+    sky.draw();
+    drawOverlay();
+    glEnable(GL_LIGHTING);
     return 1;
 }

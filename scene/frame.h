@@ -1,5 +1,20 @@
-// One frame of the demo.
+// One frame of the demo: frame rate, physics step, input, camera, the bodies
+// through the lighting shader, the light marker, the skybox and the overlay.
 #pragma once
+
+#include "platform/window.h"
+#include "render/vector_math.h"
+
+extern int fps;         // frame rate of the last frame, truncated
+extern float fpsq;      // movement factor, 40 / fps: 1.0 at 40 frames per second
+extern plat::Point mpos;  // where the mouse pointer was found this frame
 
 // Draws one frame; always returns 1.
 int DrawGLScene();
+// The three overlay lines: frame rate, camera position, heading.
+struct OverlayText {
+    char lines[3][128];
+};
+OverlayText FormatOverlay();
+// Mouse look, walking, light keys and the pushed box; once per frame.
+void getKeys();

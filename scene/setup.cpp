@@ -1,22 +1,129 @@
 #include "scene/setup.h"
 
 #include "app/log.h"
-#include "platform/newton.h"
-#include "platform/window.h"
+#include "app/main.h"
+#include "config/file_list.h"
+#include "physics/newton_box.h"
+#include "physics/newton_cylinder.h"
+#include "physics/newton_model.h"
+#include "physics/newton_sphere.h"
+#include "render/font.h"
+#include "render/shader.h"
+#include "scene/frame.h"
+#include "scene/uniforms.h"
+#include "sound/sound.h"
 
 #include <GL/gl.h>
 
-NewtonWorld* nWorld = nullptr;
+#include <cstring>
 
-// For now the set-up makes the world, the clear colour and the mouse start
-// point; the bodies, light, shader, font, music and skybox join it as they land.
+NewtonWorld* nWorld = nullptr;
+unsigned int shd = 0;
+char fontstr[64] = {};
+texture_t ftex;
+Vertex lightPos{0, 0, 0};
+
+namespace {
+
+void startMusicAndShader() {
+    log_txt("Initializing Bass Audio Library");
+    initSound();
+    if (settings->IsSet("BACKGROUND_MUSIC")) playSound(settings->getSetting("BACKGROUND_MUSIC"), 75);
+    initGLShader(false);
+    if (shader_Support && settings->IsSet("VERTEX_SHADER_STD") && settings->IsSet("FRAGMENT_SHADER_STD"))
+        shd = LoadGLShader(settings->getSetting("VERTEX_SHADER_STD"),
+                           settings->getSetting("FRAGMENT_SHADER_STD"));
+}
+
+// The overlay font named in data/settings.txt; without one the text is
+// drawn untextured.
+void readFontName() { std::memcpy(fontstr, LoadFileList(false).font, sizeof fontstr); }
+
+void loadFont() {
+    if (fontstr[0]) ftex = LoadTexture(fontstr, false);
+    glBuildFont(ftex);
+}
+
+void setMaterialAndLight() {
+    const float ambient[4] = {0.5f, 0.5f, 0.5f, 1.0f};
+    const float diffuse[4] = {0.5f, 0.5f, 0.5f, 1.0f};
+    const float lightAmbient[4] = {0.1f, 0.1f, 0.1f, 1.0f};
+    const float lightColour[4] = {0.9f, 0.3f, 0.5f, 1.0f};
+    const float lightPosition[4] = {30, 20, 60, 1.0f};
+    glEnable(GL_TEXTURE_2D);
+    glShadeModel(GL_SMOOTH);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_LIGHTING);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, lightAmbient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, lightColour);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, lightColour);
+    // The font build left the matrix moved 2560 along x: the light stays there.
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    glEnable(GL_LIGHT0);
+}
+
+NewtonPrimitive* body(int number) { return NewtonObjects.find(number)->getData(); }
+
+void createBodies() {
+    log_txt("initializing NewtonObjects...");
+    NewtonObjects.setData(new NewtonBox(nWorld, newV(0, 0, 0), 0, 150, 10, 150));
+    NewtonObjects.setNR(0);
+    NewtonObjects.add(new NewtonCylinder(nWorld, newV(2, 50, 0), 10, 5, 6), 1);
+    NewtonObjects.add(new NewtonBox(nWorld, newV(0, 100, 0), 20, 10), 2);
+    NewtonObjects.add(new NewtonBox(nWorld, newV(0, 20, 20), 10, 5), 3);
+    NewtonObjects.add(new NewtonBox(nWorld, newV(6, 130, 5), 10, 6), 4);
+    NewtonObjects.add(new NewtonSphere(nWorld, newV(-20, 10, -20), 10, 6), 5);
+    if (settings->IsSet("TEST_MODEL"))
+        NewtonObjects.add(new NewtonModel(nWorld, settings->getSetting("TEST_MODEL"), newV(30, 30, 10), 40, 1.0f), 6);
+}
+
+void createHinge() {
+    log_txt("Creating Joint...");
+    Vertex pivot = newV(1, 0, 0);
+    Vertex pin = normalizeVec(sub(body(2)->getPosition(), body(4)->getPosition()));
+    NewtonJoint* joint = NewtonConstraintCreateHinge(nWorld, getVertex3f(pivot), getVertex3f(pin),
+                                                     body(2)->getBody(), body(4)->getBody());
+    NewtonHingeSetUserCallback(joint, jointCallback2);
+}
+
+}  // namespace
+
 int InitGL() {
     log_txt("Initializing Newton Game Dynamics");
     nWorld = NewtonCreate(nullptr, nullptr);
+    startMusicAndShader();
+    readFontName();
+    MultiTexturing();
+    timer.Init();
+    fps = 0;
     glClearColor(0.4f, 0.4f, 1.0f, 1.0f);
+    loadFont();
+    setMaterialAndLight();
+    lightPos = newV(30, 20, 60);
+    if (shd) {
+        glBindShader(shd);
+        setUniform("LightPosition", lightPos);
+        glUnbindShader();
+    }
+    cam.init(0, 30, -50, 15, 0, 100);
+    const float worldMin[3] = {-200, -200, -200}, worldMax[3] = {200, 200, 200};
+    NewtonSetWorldSize(nWorld, worldMin, worldMax);
+    createBodies();
+    createHinge();
+    Vertex spin = newV(2, 1, 7);
+    NewtonBodySetOmega(body(1)->getBody(), getVertex3f(spin));
+    if (settings->IsSet("SKYBOX_FILE")) sky = Skybox(settings->getSetting("SKYBOX_FILE"), 3000, 2000, 4);
     log_txt("\n***********************************************\n"
             "Initialisation finished successfully\n"
             "***********************************************\n");
     plat::SetCursorPos(200, 200);
+    return 1;
+}
+
+unsigned jointCallback2(const NewtonJoint* joint, NewtonHingeSliderUpdateDescTag* desc) {
+    desc->m_accel = NewtonHingeCalculateStopAlpha(joint, desc, 0.0f);
     return 1;
 }

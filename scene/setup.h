@@ -1,9 +1,19 @@
-// Scene set-up: builds the physics world and the scene once the main
-// window's GL context is current.
+// Scene set-up: builds the whole scene once the main window's GL context is
+// current: physics world and bodies, hinge, music, shader, font, light,
+// camera and skybox.
 #pragma once
 
-struct NewtonWorld;
-extern NewtonWorld* nWorld;  // the one physics world
+#include "platform/newton.h"
+#include "render/texture.h"
+#include "render/vector_math.h"
 
-// Returns 1 when the set-up ran through.
+extern NewtonWorld* nWorld;  // the one physics world
+extern unsigned int shd;     // the lighting shader program, 0 when none was loaded
+extern char fontstr[64];     // the font texture's file name
+extern texture_t ftex;       // the overlay font
+extern Vertex lightPos;      // the light the shader sees, moved by keys
+
+// Returns 1 when the set-up ran through (no path fails).
 int InitGL();
+// The hinge's callback: holds the hinge at angle 0.
+unsigned jointCallback2(const NewtonJoint* joint, NewtonHingeSliderUpdateDescTag* desc);

@@ -12,9 +12,10 @@ cd "$WORK"
 
 fail() { echo "FAIL: $*" >&2; [ -f log.txt ] && sed 's/^/  log| /' log.txt >&2; exit 1; }
 
-# Starts the program in the background with scripted message-box answers.
+# Starts the program in the background with scripted message-box answers,
+# its sound going nowhere unless a test picks an OpenAL Soft driver.
 start() {
-  VARNE_MESSAGEBOX=${ANSWER:-no} "$BIN" >stdout.txt 2>stderr.txt &
+  ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null} VARNE_MESSAGEBOX=${ANSWER:-no} "$BIN" >stdout.txt 2>stderr.txt &
   PID=$!
 }
 

@@ -1,0 +1,80 @@
+#include "bench/scene/scene_run.h"
+
+#include "app/glwindow.h"
+#include "app/log.h"
+#include "app/main.h"
+#include "scene/frame.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::int64_t scriptedNow = 0;
+std::int64_t scriptedCounter() { return scriptedNow; }
+
+// A data folder whose entries link to the repository's, config.txt aside.
+void linkData(const fs::path& to, const std::string& config) {
+    const fs::path source = fs::path(VARNE_SOURCE_DIR) / "data";
+    fs::create_directory(to);
+    for (const auto& entry : fs::directory_iterator(source)) {
+        if (!config.empty() && entry.path().filename() == "config.txt") continue;
+        fs::create_symlink(entry.path(), to / entry.path().filename());
+    }
+    if (!config.empty()) std::ofstream(to / "config.txt") << config;
+}
+
+}  // namespace
+
+SceneRun::SceneRun(const std::string& config) : previous(fs::current_path().string()) {
+    char pattern[] = "/tmp/varne-scene-XXXXXX";
+    folder = mkdtemp(pattern);
+    fs::current_path(folder);
+    linkData("data", config);
+    setenv("VARNE_MESSAGEBOX", "yes", 0);
+    setenv("ALSOFT_DRIVERS", "null", 0);  // no sound card needed
+    plat::SetCounterSource(scriptedCounter, kTicksPerSecond);
+    log_init("3D-Varne");
+    settings->SetSettings(800, 600, 16, false);
+    plat::ShowCursor(false);
+    created = CreateGLWindow("3D-Varne", 800, 600, 16, false, false);
+}
+
+SceneRun::~SceneRun() {
+    KillGLWindow(true);
+    fs::current_path(previous);
+    fs::remove_all(folder);
+}
+
+void SceneRun::frame(double seconds) {
+    scriptedNow += std::int64_t(seconds * kTicksPerSecond);
+    DrawGLScene();
+    plat::SwapBuffers(hDC);
+}
+
+void SceneRun::frames(int count, double seconds) {
+    for (int i = 0; i < count; ++i) frame(seconds);
+}
+
+std::string SceneRun::RepositoryConfig(bool antialias) {
+    std::ifstream in(fs::path(VARNE_SOURCE_DIR) / "data" / "config.txt");
+    std::string text, line;
+    while (std::getline(in, line))
+        if (antialias || line.rfind("ANTIALIAS", 0) != 0) text += line + "\n";
+    return text;
+}
+
+void SceneRun::hold(unsigned key) const { keys[key] = true; }
+
+void SceneRun::release(unsigned key) const { keys[key] = false; }
+
+std::string SceneRun::log() const {
+    std::ifstream in(fs::path(folder) / "log.txt");
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}

@@ -1,0 +1,36 @@
+// The real scene in a window of its own, driven by scripted keys and a
+// scripted clock: for the frame benchmarks and the scene tests. The main
+// window is made as the program makes it, in 800 x 600 windowed mode, from a
+// fresh working folder that sees the repository's data.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class SceneRun {
+public:
+    // config replaces data/config.txt when given; otherwise the repository's is used.
+    explicit SceneRun(const std::string& config = "");
+    ~SceneRun();
+    SceneRun(const SceneRun&) = delete;
+    SceneRun& operator=(const SceneRun&) = delete;
+
+    bool ready() const { return created; }
+    // Advances the clock by seconds, then draws and presents one frame.
+    void frame(double seconds = 1.0 / 60);
+    void frames(int count, double seconds = 1.0 / 60);
+    void hold(unsigned key) const;
+    void release(unsigned key) const;
+    std::string log() const;
+
+    // The repository's configuration, without multisampling when antialias
+    // is false (software GL draws four times the samples with it).
+    static std::string RepositoryConfig(bool antialias);
+
+    static constexpr std::int64_t kTicksPerSecond = 1000000;
+
+private:
+    std::string folder;
+    std::string previous;
+    bool created = false;
+};

@@ -1,0 +1,130 @@
+// The state behind the audio library API and the helpers its files share.
+// Only platform/bass_*.cpp include this header: the rest of the program never
+// sees an OpenAL or libsndfile type.
+//
+// One mutex guards everything here. Every API call holds it for its whole
+// length, and the feeder thread holds it while it refills the streams, so
+// OpenAL and the decoders are only ever used by one thread at a time.
+#pragma once
+
+#include "platform/bass.h"
+
+#define AL_ALEXT_PROTOTYPES
+#include <AL/al.h>
+#include <AL/alc.h>
+#include <AL/alext.h>
+#include <sndfile.h>
+
+#include <array>
+#include <chrono>
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace bass_al {
+
+// A stream keeps this many buffers of this many frames queued on its source:
+// about 0.37 s at 44.1 kHz, the most it ever holds in memory.
+constexpr int kBufferCount = 4;
+constexpr int kChunkFrames = 4096;
+// How often the feeder looks for played buffers.
+constexpr std::chrono::milliseconds kFeedPeriod{20};
+
+struct Position {
+    BASS_3DVECTOR position{0, 0, 0};
+    BASS_3DVECTOR orientation{0, 0, 0};
+    BASS_3DVECTOR velocity{0, 0, 0};
+};
+
+// One decoded file played through one OpenAL source. Owns the decoder, the
+// source and its buffers; needs the device's context current to die.
+struct Stream {
+    Stream() = default;
+    Stream(const Stream&) = delete;
+    Stream& operator=(const Stream&) = delete;
+    ~Stream();
+
+    SNDFILE* file = nullptr;
+    int channels = 0;
+    int rate = 0;  // the file's frames per second
+    bool is3D = false;
+    ALuint source = 0;
+    std::array<ALuint, kBufferCount> buffers{};
+    std::vector<short> chunk;  // one buffer's worth of decoded frames
+
+    bool loop = false;
+    bool playing = false;  // wanted playing: the feeder keeps it fed
+    bool ended = false;    // the decoder delivered the last frame of a non-looping play
+
+    std::uint32_t freq = 0;  // Hz
+    int volume = 100;
+    int pan = 0;
+    Position place;
+    bool placePending = false;
+};
+
+struct Factors {
+    float distance = 1.0f;  // metres per unit
+    float rolloff = 1.0f;
+    float doppler = 1.0f;
+};
+
+// What BASS_Init opens and BASS_Free releases.
+struct Output {
+    ALCdevice* device = nullptr;
+    ALCcontext* context = nullptr;
+    bool has3D = false;
+    std::map<std::uint32_t, std::unique_ptr<Stream>> streams;
+    std::uint32_t nextHandle = 1;
+    Factors factors;  // as last applied
+    Factors pendingFactors;
+    bool factorsPending = false;
+    std::chrono::steady_clock::time_point opened;
+    std::chrono::steady_clock::duration busy{};  // the feeder's decoding time
+};
+
+struct Library {
+    // Stops the feeder of a device the program never released, at exit.
+    ~Library();
+
+    std::mutex mutex;
+    std::condition_variable wake;  // ends the feeder's wait early at BASS_Free
+    bool quit = false;
+    std::thread feeder;
+    Output out;
+};
+
+Library& library();
+
+// Sets the calling thread's error code; the results suit a `return`.
+bool fail(int code);
+bool succeed();
+
+// The open output, or null with BASS_ERROR_INIT.
+Output* openOutput();
+// The stream behind a handle, or null with BASS_ERROR_INIT or BASS_ERROR_HANDLE.
+Stream* findStream(std::uint32_t handle);
+
+// The API's coordinates (z ahead) in OpenAL's (z behind).
+inline void setVector(ALuint source, ALenum param, const BASS_3DVECTOR& v) {
+    alSource3f(source, param, v.x, v.y, -v.z);
+}
+
+// Opens and decodes a file for a new stream, or returns null with the error code set.
+std::unique_ptr<Stream> openStream(const char* path, bool is3D, const Factors& factors);
+// Stops the source and queues the file from its first frame again.
+void rewind(Stream& s);
+// Refills the played buffers of a playing stream and restarts its source
+// after an underrun; marks the stream not playing once it has played out.
+void feed(Stream& s);
+// Pushes the volume, frequency and (mono streams that are not 3D) pan to the source.
+void applyAttributes(Stream& s);
+// Pushes a 3D stream's position and the device's factors to its source.
+void applyPlace(Stream& s, const Factors& factors);
+
+void runFeeder();
+
+}  // namespace bass_al

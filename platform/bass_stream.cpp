@@ -1,0 +1,183 @@
+// File streams: opening a file with libsndfile onto an OpenAL source, and
+// keeping the source's small buffer queue filled with decoded chunks. A
+// looping stream seeks back to the first frame inside the chunk that reaches
+// the end, so the loop has no gap.
+#include "platform/bass_internal.h"
+
+namespace bass_al {
+
+namespace {
+
+bool hasAlError() { return alGetError() != AL_NO_ERROR; }
+
+// Decodes up to one chunk, wrapping to the first frame when looping.
+// Returns the frames decoded; sets `ended` when a non-looping play (or a file
+// that yields nothing after a rewind) has no more.
+sf_count_t decodeChunk(Stream& s) {
+    sf_count_t got = 0;
+    bool justRewound = false;
+    while (got < kChunkFrames) {
+        const sf_count_t n = sf_readf_short(s.file, s.chunk.data() + got * s.channels, kChunkFrames - got);
+        if (n > 0) {
+            got += n;
+            justRewound = false;
+            continue;
+        }
+        if (!s.loop || justRewound || sf_seek(s.file, 0, SEEK_SET) < 0) {
+            s.ended = true;
+            break;
+        }
+        justRewound = true;
+    }
+    return got;
+}
+
+// Fills the buffer with the next chunk and queues it; false when nothing is left.
+bool queueChunk(Stream& s, ALuint buffer) {
+    if (s.ended) return false;
+    const sf_count_t frames = decodeChunk(s);
+    if (frames == 0) return false;
+    const ALenum format = s.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
+    alBufferData(buffer, format, s.chunk.data(), ALsizei(frames * s.channels * sizeof(short)), s.rate);
+    alSourceQueueBuffers(s.source, 1, &buffer);
+    return true;
+}
+
+// Why sf_open failed: the file itself, or what is in it.
+int openError() {
+    return sf_error(nullptr) == SF_ERR_SYSTEM ? BASS_ERROR_FILEOPEN : BASS_ERROR_FORMAT;
+}
+
+int formatError(const SF_INFO& info, bool is3D) {
+    if (info.channels < 1 || info.channels > 2 || info.samplerate < 1) return BASS_ERROR_FORMAT;
+    if (is3D && info.channels != 1) return BASS_ERROR_NO3D;  // OpenAL places only mono sources
+    return BASS_OK;
+}
+
+// Gives the stream its source and buffers; the source plays relative to the
+// listener, attenuated with distance only when 3D.
+bool makeSource(Stream& s, const Factors& factors) {
+    alGetError();
+    alGenSources(1, &s.source);
+    if (hasAlError()) return false;
+    alGenBuffers(kBufferCount, s.buffers.data());
+    if (hasAlError()) return false;
+    alSourcei(s.source, AL_SOURCE_RELATIVE, AL_TRUE);
+    alSourcef(s.source, AL_REFERENCE_DISTANCE, 1.0f);
+    if (s.is3D) {
+        applyPlace(s, factors);
+    } else {
+        alSourcef(s.source, AL_ROLLOFF_FACTOR, 0.0f);
+    }
+    applyAttributes(s);
+    return !hasAlError();
+}
+
+}  // namespace
+
+Stream::~Stream() {
+    if (source) {
+        alSourceStop(source);
+        alSourcei(source, AL_BUFFER, 0);
+        alDeleteSources(1, &source);
+    }
+    if (buffers[0]) alDeleteBuffers(kBufferCount, buffers.data());
+    if (file) sf_close(file);
+}
+
+std::unique_ptr<Stream> openStream(const char* path, bool is3D, const Factors& factors) {
+    auto s = std::make_unique<Stream>();
+    SF_INFO info{};
+    s->file = sf_open(path, SFM_READ, &info);
+    int error = s->file ? formatError(info, is3D) : openError();
+    if (error == BASS_OK) {
+        sf_command(s->file, SFC_SET_CLIPPING, nullptr, SF_TRUE);  // no wrap-around from float files
+        s->channels = info.channels;
+        s->rate = info.samplerate;
+        s->freq = std::uint32_t(info.samplerate);
+        s->is3D = is3D;
+        s->chunk.resize(std::size_t(kChunkFrames) * std::size_t(info.channels));
+        if (!makeSource(*s, factors)) error = BASS_ERROR_UNKNOWN;
+    }
+    if (error == BASS_OK) return s;
+    fail(error);
+    return nullptr;
+}
+
+void rewind(Stream& s) {
+    alSourceStop(s.source);
+    alSourcei(s.source, AL_BUFFER, 0);
+    sf_seek(s.file, 0, SEEK_SET);
+    s.ended = false;
+    for (ALuint buffer : s.buffers) {
+        if (!queueChunk(s, buffer)) break;
+    }
+}
+
+void feed(Stream& s) {
+    ALint processed = 0;
+    alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &processed);
+    for (; processed > 0; --processed) {
+        ALuint buffer = 0;
+        alSourceUnqueueBuffers(s.source, 1, &buffer);
+        queueChunk(s, buffer);
+    }
+    ALint state = 0, queued = 0;
+    alGetSourcei(s.source, AL_SOURCE_STATE, &state);
+    alGetSourcei(s.source, AL_BUFFERS_QUEUED, &queued);
+    if (state != AL_STOPPED) return;
+    if (queued > 0) {
+        alSourcePlay(s.source);  // it ran dry before we refilled it
+    } else {
+        s.playing = false;
+    }
+}
+
+}  // namespace bass_al
+
+using namespace bass_al;
+
+std::uint32_t BASS_StreamCreateFile(bool mem, const char* file, std::uint64_t offset,
+                                    std::uint64_t length, std::uint32_t flags) {
+    std::lock_guard lock(library().mutex);
+    Output* out = openOutput();
+    if (!out) return 0;
+    const bool is3D = flags & BASS_SAMPLE_3D;
+    if (mem || offset || length || !file) {
+        fail(BASS_ERROR_ILLPARAM);
+        return 0;
+    }
+    if (is3D && !out->has3D) {
+        fail(BASS_ERROR_NO3D);
+        return 0;
+    }
+    std::unique_ptr<Stream> s = openStream(file, is3D, out->factors);
+    if (!s) return 0;
+    const std::uint32_t handle = out->nextHandle++;
+    out->streams.emplace(handle, std::move(s));
+    succeed();
+    return handle;
+}
+
+bool BASS_StreamPlay(std::uint32_t handle, bool flush, std::uint32_t flags) {
+    std::lock_guard lock(library().mutex);
+    Stream* s = findStream(handle);
+    if (!s) return false;
+    s->loop = flags & BASS_SAMPLE_LOOP;
+    ALint queued = 0, state = 0;
+    alGetSourcei(s->source, AL_BUFFERS_QUEUED, &queued);
+    if (flush || s->ended || queued == 0) rewind(*s);
+    alGetSourcei(s->source, AL_SOURCE_STATE, &state);
+    if (state != AL_PLAYING) alSourcePlay(s->source);  // playing again would restart the queue
+    s->playing = true;
+    return succeed();
+}
+
+bool BASS_ChannelStop(std::uint32_t handle) {
+    std::lock_guard lock(library().mutex);
+    Stream* s = findStream(handle);
+    if (!s) return false;
+    alSourcePause(s->source);  // keeps the queue, so playing again continues here
+    s->playing = false;
+    return succeed();
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# The scene's share of make bench, under the display already set: frame times
+# against an empty frame in the same window, and start-up to the first scene
+# frame against opening an empty GL window of the same size (the median of
+# five runs of each, taken in turns).
+set -euo pipefail
+scene=$BUILD/bench/varne_scene
+export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
+
+"$scene" frames 2000
+
+milliseconds() {
+  local start end
+  start=$(date +%s%N)
+  "$scene" "$1" >/dev/null 2>&1
+  end=$(date +%s%N)
+  echo $(( (end - start) / 1000000 ))
+}
+median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+
+startup=() empty=()
+for _ in 1 2 3 4 5; do
+  startup+=("$(milliseconds startup)")
+  empty+=("$(milliseconds empty)")
+done
+s=$(printf '%s\n' "${startup[@]}" | median)
+e=$(printf '%s\n' "${empty[@]}" | median)
+echo "start-up to the first scene frame: ${s} ms; empty GL window: ${e} ms"
+awk -v s="$s" -v e="$e" 'BEGIN {printf "startup_vs_empty_window: %.3f\n", s / e}'
