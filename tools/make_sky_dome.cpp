@@ -100,7 +100,7 @@ Rgba ground(Direction d, float footprint) {
         colour = Mix(colour, Mix(field, colour, 0.25f), farmed);
     }
     const float forest = fractal(x * 1.2f, z * 1.2f, 8.2f, 6, across * 1.2f);
-    colour = Mix(colour, Rgba{0.13f, 0.24f, 0.11f, 1}, Smoothstep(0.56f, 0.62f, forest));
+    colour = Mix(colour, Rgba{0.17f, 0.30f, 0.13f, 1}, Smoothstep(0.55f, 0.64f, forest));
     return hazed(colour, distance);
 }
 
