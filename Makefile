@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench assets clean
+.PHONY: all deps build run test bench assets fuzz soak clean
 
 all: build
 
@@ -24,6 +24,16 @@ bench: build
 
 assets: build
 	scripts/assets.sh $(BUILD)
+
+# Every file reader under libFuzzer for FUZZ_SECONDS each (build folder build-fuzz).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	scripts/fuzz.sh $(FUZZ_SECONDS)
+
+# The real scene for SOAK_FRAMES scripted frames: memory flat, transforms finite. Not in CI.
+SOAK_FRAMES ?= 20000
+soak: build
+	scripts/soak.sh $(BUILD) $(SOAK_FRAMES)
 
 clean:
 	rm -rf $(BUILD)

@@ -2,6 +2,7 @@
 
 #include "app/log.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -13,6 +14,11 @@ enum HeaderField {
     kFrameSize = 4, kVertexCount = 6, kCoordCount = 7, kTriangleCount = 8, kFrameCount = 10,
     kCoordOffset = 12, kTriangleOffset = 13, kFrameOffset = 14,
 };
+
+// An empty vector's data() may be null, which memcpy must not get even for 0 bytes.
+void copyBytes(void* to, const unsigned char* from, std::size_t count) {
+    if (count > 0) std::memcpy(to, from, count);
+}
 
 std::int32_t int32At(const unsigned char* p) {
     std::int32_t v;
@@ -55,7 +61,9 @@ bool readCounts(const Reader& in, MD2Data* out, int* coordCount, int* triangleCo
            in.count(kTriangleCount, "triangle count", triangleCount);
 }
 
-void readFrames(const Reader& in, MD2Data* out) {
+// A frame whose scale and translate give a vertex that is not a finite
+// number (infinite, NaN, or beyond float range) is refused.
+bool readFrames(const Reader& in, MD2Data* out) {
     const unsigned char* frames = in.data + in.header(kFrameOffset);
     out->vertices.resize(std::size_t(out->frameCount) * std::size_t(out->vertexCount));
     Vertex* v = out->vertices.data();
@@ -69,13 +77,17 @@ void readFrames(const Reader& in, MD2Data* out) {
             *v++ = Vertex{float(packed[0] * double(scale[0]) + translate[0]),
                           float(packed[1] * double(scale[1]) + translate[1]),
                           float(packed[2] * double(scale[2]) + translate[2])};
+            const Vertex& last = v[-1];
+            if (!std::isfinite(last.x) || !std::isfinite(last.y) || !std::isfinite(last.z))
+                return in.fail("vertex out of range in frame", f);
         }
     }
+    return true;
 }
 
 bool readTriangles(const Reader& in, int count, int coordCount, MD2Data* out) {
     out->triangles.resize(std::size_t(count));
-    std::memcpy(out->triangles.data(), in.data + in.header(kTriangleOffset), std::size_t(count) * 12);
+    copyBytes(out->triangles.data(), in.data + in.header(kTriangleOffset), std::size_t(count) * 12);
     for (const md2Triangle_t& t : out->triangles)
         for (int k = 0; k < 3; ++k) {
             if (t.vertexIndex[k] >= out->vertexCount) return in.fail("vertex index", t.vertexIndex[k]);
@@ -99,9 +111,12 @@ bool DecodeMD2(const unsigned char* data, std::size_t size, const char* fileName
         !in.block(kCoordOffset, "texture coordinate offset", coordCount, 4) ||
         !in.block(kTriangleOffset, "triangle offset", triangleCount, 12))
         return false;
-    readFrames(in, out);
+    if (!readFrames(in, out)) {
+        *out = MD2Data{};
+        return false;
+    }
     out->pixelCoords.resize(std::size_t(coordCount) * 2);
-    std::memcpy(out->pixelCoords.data(), data + in.header(kCoordOffset), std::size_t(coordCount) * 4);
+    copyBytes(out->pixelCoords.data(), data + in.header(kCoordOffset), std::size_t(coordCount) * 4);
     if (readTriangles(in, triangleCount, coordCount, out)) return true;
     *out = MD2Data{};
     return false;

@@ -174,3 +174,40 @@ TEST(Md2Assets, TheGemIsTenUnitsAcrossAroundItsOrigin) {
     EXPECT_NEAR(hi.z, 5.0f, step);
     EXPECT_NEAR(lo.y + hi.y, 0.0f, step);  // centred on its origin
 }
+
+// Found by fuzzing: parts with a count of 0 made the decoder copy 0 bytes into
+// a null buffer. The first file is the 68-byte header that was found.
+TEST(Md2Decode, FilesWithEmptyPartsDecode) {
+    TempDir dir;
+    Md2File nothing;
+    nothing.layOut();
+    Md2File onlyFrames;
+    onlyFrames.frames = {{{1, 2, 3}}};
+    onlyFrames.layOut();
+    Md2File noTriangles = onlyFrames;
+    noTriangles.coords = {{5, 6}};
+    noTriangles.layOut();
+    MD2Data m;
+    ASSERT_EQ(nothing.bytes().size(), 68u);
+    EXPECT_TRUE(decode(nothing.bytes(), &m));
+    EXPECT_TRUE(m.vertices.empty() && m.pixelCoords.empty() && m.triangles.empty());
+    ASSERT_TRUE(decode(onlyFrames.bytes(), &m));
+    EXPECT_EQ(m.vertices.size(), 1u);
+    EXPECT_TRUE(m.pixelCoords.empty() && m.triangles.empty());
+    ASSERT_TRUE(decode(noTriangles.bytes(), &m));
+    EXPECT_EQ(m.pixelCoords.size(), 2u);
+    EXPECT_EQ(m.pixelCoords[1], 6);
+    EXPECT_TRUE(m.triangles.empty());
+}
+
+TEST(Md2Decode, FramesThatWouldGiveNonFiniteVerticesAreRefused) {
+    TempDir dir;
+    for (float bad : {INFINITY, NAN}) {
+        Md2File f = oneTriangle();
+        f.translate[1] = bad;
+        MD2Data m;
+        EXPECT_FALSE(decode(f.bytes(), &m));
+        EXPECT_TRUE(m.vertices.empty());
+    }
+    EXPECT_NE(readFile("log.txt").find("bad MD2 m.md2: vertex out of range in frame 0"), std::string::npos);
+}

@@ -1,0 +1,44 @@
+// TGA decoding: a failure leaves an empty record; a decoded image has the
+// header's size and depth, its pixels lie inside the bytes, and the corner
+// pixels are the file's B, G, R (, A) reordered. Reading the last pixel makes
+// the sanitizer check the size of the buffer.
+#include "fuzz_support.h"
+#include "render/image_decode.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+constexpr std::size_t kHeaderSize = 18;
+
+// The decoded pixel at index against the file's pixel at the same index.
+void checkPixel(const texture_t& image, std::size_t index, const std::uint8_t* data) {
+    const std::size_t bytes = image.bpp / 8;
+    const unsigned char* out = image.pixels + bytes * index;
+    const std::uint8_t* in = data + kHeaderSize + bytes * index;
+    FUZZ_CHECK(out[0] == in[2] && out[1] == in[1] && out[2] == in[0]);
+    FUZZ_CHECK(bytes == 3 || out[3] == in[3]);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    TrimFuzzLog();
+    texture_t image = DecodeTGA(data, size);
+    FUZZ_CHECK(image.sourceKind == 1 && image.glTexture == 0);
+    if (!image.pixels) {
+        FUZZ_CHECK(image.width == 0 && image.height == 0);
+        return 0;
+    }
+    FUZZ_CHECK(size >= kHeaderSize && data[2] == 2 && data[16] == image.bpp);
+    FUZZ_CHECK(image.bpp == 24 || image.bpp == 32);
+    FUZZ_CHECK(image.width == std::uint32_t(data[12] | data[13] << 8) &&
+               image.height == std::uint32_t(data[14] | data[15] << 8));
+    const std::size_t count = std::size_t(image.width) * image.height;
+    FUZZ_CHECK(count > 0 && count * (image.bpp / 8) <= size - kHeaderSize);
+    checkPixel(image, 0, data);
+    checkPixel(image, count - 1, data);
+    std::free(image.pixels);
+    return 0;
+}
