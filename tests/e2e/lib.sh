@@ -50,7 +50,7 @@ count() { grep -cF -- "$1" log.txt || true; }
 press() {
   local key
   for key in "$@"; do
-    xdotool keydown "$key"; sleep 0.1; xdotool keyup "$key"; sleep 0.1
+    xdotool keydown "$key"; sleep 0.4; xdotool keyup "$key"; sleep 0.2
   done
 }
 
