@@ -20,9 +20,11 @@ public:
     bool atEnd() const { return at == text.size(); }
 
     // Matches the header as far as it goes; the first differing character
-    // stays unread.
-    void matchHeader() {
-        for (const char* h = kHeader; *h && !atEnd() && text[at] == *h; ++h) ++at;
+    // stays unread. True when the whole header was there.
+    bool matchHeader() {
+        const char* h = kHeader;
+        for (; *h && !atEnd() && text[at] == *h; ++h) ++at;
+        return *h == '\0';
     }
 
     void skipSpace() {
@@ -65,7 +67,7 @@ void Settings3D::loadSets() {
 
 void Settings3D::addSets(std::string_view text) {
     TokenReader in(text);
-    in.matchHeader();
+    if (!in.matchHeader()) log_txt("%s: no %s header, read from its first token", kConfigFile, kHeader);
     in.skipSpace();
     int droppedPairs = 0, cutTokens = 0;
     while (!in.atEnd()) {

@@ -49,6 +49,7 @@ void initSound() {
 void playSound(const char* file, int volume) {
     log_txt("Bass Sound loading and playing: %s", file);
     soundStream = BASS_StreamCreateFile(false, file, 0, 0, 0);
+    if (!soundStream) log_txt("Bass Sound: %s is not played (error %i)", file, BASS_ErrorGetCode());
     BASS_Start();
     BASS_StreamPlay(soundStream, false, BASS_SAMPLE_LOOP);
     BASS_ChannelSetAttributes(soundStream, -1, volume, -101);
