@@ -117,7 +117,7 @@ public:
     explicit OurWorld(const std::vector<BodySpec>& specs) : world(NewtonCreate(nullptr, nullptr)) {
         const float lo[3] = {-200, -200, -200}, hi[3] = {200, 200, 200};
         NewtonSetWorldSize(world, lo, hi);
-        for (const BodySpec& spec : specs) bodies.push_back(add(spec));
+        for (const BodySpec& body : specs) bodies.push_back(add(body));
     }
     ~OurWorld() { NewtonDestroy(world); }
     OurWorld(const OurWorld&) = delete;
@@ -211,7 +211,7 @@ public:
     explicit RawWorld(const std::vector<BodySpec>& specs) {
         dynamics.setGravity(btVector3(0, -kGravity, 0));
         configuration.setConvexConvexMultipointIterations(3, 3);
-        for (const BodySpec& spec : specs) add(spec);
+        for (const BodySpec& body : specs) add(body);
     }
     ~RawWorld() {
         if (hinge) dynamics.removeConstraint(hinge.get());
