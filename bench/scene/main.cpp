@@ -17,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -49,14 +48,6 @@ void emptyFrame() {
     plat::SwapBuffers(hDC);
 }
 
-long peakMemoryKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
-    return -1;
-}
-
 int frames(int count) {
     SceneRun run(SceneRun::RepositoryConfig(true));
     if (!run.ready()) return 1;
@@ -68,7 +59,7 @@ int frames(int count) {
     std::printf("empty frame: median %.3f ms, p99 %.3f ms\n", empty.median, empty.p99);
     std::printf("frame_vs_empty: %.3f\n", scene.median / empty.median);
     std::printf("frame_p99_over_median: %.3f\n", scene.p99 / scene.median);
-    std::printf("peak_memory_mb: %.1f\n", double(peakMemoryKb()) / 1024.0);
+    std::printf("peak_memory_mb: %.1f\n", double(SceneRun::ProcessMemoryKb("VmHWM")) / 1024.0);
     return 0;
 }
 

@@ -68,6 +68,15 @@ std::string SceneRun::RepositoryConfig(bool antialias) {
     return text;
 }
 
+long SceneRun::ProcessMemoryKb(const char* field) {
+    std::ifstream status("/proc/self/status");
+    const std::string prefix = std::string(field) + ":";
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(prefix, 0) == 0) return std::atol(line.c_str() + prefix.size());
+    return -1;
+}
+
 void SceneRun::hold(unsigned key) const { keys[key] = true; }
 
 void SceneRun::release(unsigned key) const { keys[key] = false; }

@@ -27,6 +27,9 @@ public:
     // is false (software GL draws four times the samples with it).
     static std::string RepositoryConfig(bool antialias);
 
+    // A kB figure of this process from /proc/self/status ("VmRSS", "VmHWM"), or -1.
+    static long ProcessMemoryKb(const char* field);
+
     static constexpr std::int64_t kTicksPerSecond = 1000000;
 
 private:

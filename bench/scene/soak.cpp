@@ -13,7 +13,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <malloc.h>
 #include <string>
 #include <vector>
@@ -73,14 +72,6 @@ const Phase& phaseAt(int frame) {
     return kCycle[0];
 }
 
-long residentKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-    return -1;
-}
-
 // The number of the first body whose transform is not finite, or -1.
 int firstNonFiniteBody() {
     int number = 0;
@@ -110,9 +101,9 @@ struct Sample {
 };
 
 Sample sample(int frame) {
-    const long found = residentKb();
+    const long found = SceneRun::ProcessMemoryKb("VmRSS");
     malloc_trim(0);
-    return {frame, found, residentKb()};
+    return {frame, found, SceneRun::ProcessMemoryKb("VmRSS")};
 }
 
 // Prints the samples and the growth after warm-up; true when within bounds.
