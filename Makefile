@@ -2,18 +2,24 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench assets fuzz soak clean
+.PHONY: all deps configure build run test bench assets fuzz soak clean
 
 all: build
 
 deps:
 	@scripts/install-deps.sh
 
-build: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+# Ninja builds quietly; a folder configured with another generator is made afresh.
+configure: deps
+	@if [ -f $(BUILD)/CMakeCache.txt ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$$' $(BUILD)/CMakeCache.txt; then rm -rf $(BUILD); fi
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Only what the demo needs, then the demo.
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target 3d-varne
 	$(BUILD)/3d-varne
 
 test: build

@@ -3,6 +3,7 @@
 #include "app/gl_surface.h"
 #include "app/log.h"
 #include "app/main.h"
+#include "config/settings.h"
 #include "scene/setup.h"
 
 #include <GL/gl.h>
@@ -22,7 +23,7 @@ namespace {
 plat::PixelFormatDescriptor pfd;
 bool descriptorBuilt = false;
 
-bool fail(const char* message) {
+bool abandonWindow(const char* message) {
     KillGLWindow(true);
     log_msg("%s", message);
     return false;
@@ -61,13 +62,13 @@ bool CreateGLWindow(const char* title, int width, int height, int bits, bool ful
         return false;
     }
     if (settings->doFullscreen() && !enterFullscreen(width, height, bits)) return false;
-    if (!(hWnd = createWindow(title, width, height))) return fail("Window Creation Error.");
+    if (!(hWnd = createWindow(title, width, height))) return abandonWindow("Window Creation Error.");
     if (!descriptorBuilt) {
         pfd = WindowPixelFormat(bits);
         descriptorBuilt = true;
     }
     int format = arbMultisampleSupported ? arbMultisampleFormat : 0;
-    if (const char* error = AttachGLContext(hWnd, format, pfd, hDC, hRC)) return fail(error);
+    if (const char* error = AttachGLContext(hWnd, format, pfd, hDC, hRC)) return abandonWindow(error);
     if (!arbMultisampleSupported && settings->IsEnabled("ANTIALIAS")) {
         log_txt("checking for FSAA Support");
         if (InitMultisample(hInstance, hWnd, pfd)) {
@@ -80,7 +81,7 @@ bool CreateGLWindow(const char* title, int width, int height, int bits, bool ful
     plat::SetFocus(hWnd);
     ReSizeGLScene(width, height);
     log_txt("InitGL:");
-    if (!InitGL()) return fail("Initialization Failed.");
+    if (!InitGL()) return abandonWindow("Initialization Failed.");
     return true;
 }
 

@@ -3,11 +3,19 @@
 #include "app/glwindow.h"
 #include "app/input_messages.h"
 #include "app/log.h"
+#include "config/menu.h"
+#include "config/settings.h"
+#include "physics/newton_primitive.h"
 #include "platform/newton.h"
+#include "scene/camera.h"
 #include "scene/frame.h"
 #include "scene/setup.h"
+#include "scene/skybox.h"
+#include "scene/timer.h"
 #include "sound/sound.h"
 
+// The program-wide objects, made before entry in this order; each is declared
+// beside its type.
 Settings3D* settings = new Settings3D();
 Menu menu;
 CTimer timer;

@@ -1,7 +1,7 @@
 // Loading the test model's MD2 file through the model class (without its
 // skin) against only reading the file's bytes into memory.
 #include "bench/ratio.h"
-#include "app/file_bytes.h"
+#include "io/file_bytes.h"
 #include "render/md2.h"
 
 namespace {

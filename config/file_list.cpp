@@ -1,8 +1,8 @@
 #include "config/file_list.h"
 
-#include "app/file_bytes.h"
+#include "io/file_bytes.h"
 #include "app/log.h"
-#include "config/text_scanner.h"
+#include "io/text_scanner.h"
 
 
 namespace {

@@ -3,8 +3,8 @@
 #include "app/gl_surface.h"
 #include "app/input_messages.h"
 #include "app/log.h"
-#include "app/main.h"
 #include "config/file_list.h"
+#include "config/settings.h"
 #include "render/font.h"
 
 #include <GL/gl.h>
@@ -34,7 +34,7 @@ const ScreenMode kModes[] = {
 };
 constexpr int kInitialEntry = 4;
 
-bool failSetup(const char* message) {
+bool abandonLauncher(const char* message) {
     menu.KillGLWindow();
     log_msg("%s", message);
     return false;
@@ -53,9 +53,9 @@ bool Menu::CreateGLWindow(const char* title, int width, int height, int bits, bo
                                            width, height)
                       : plat::CreateWindow("OpenGLSettings", title, plat::WindowStyle::Overlapped,
                                            plat::kDefaultPos, plat::kDefaultPos, width, height);
-    if (!hWnd) return failSetup("Window Creation Error.");
+    if (!hWnd) return abandonLauncher("Window Creation Error.");
     if (const char* error = AttachGLContext(hWnd, 0, WindowPixelFormat(bits), hDC, hRC))
-        return failSetup(error);
+        return abandonLauncher(error);
     plat::ShowWindow(hWnd);
     plat::SetForegroundWindow(hWnd);
     plat::SetFocus(hWnd);

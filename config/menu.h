@@ -54,6 +54,10 @@ private:
     void drawLogo();
 };
 
+// The launcher, and whether the user left it without starting; defined in app/main.cpp.
+extern Menu menu;
+extern bool init_quit;
+
 plat::LRESULT Menu_WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
                            plat::LPARAM lParam);
 

@@ -1,6 +1,6 @@
 #include "config/settings.h"
 
-#include "app/file_bytes.h"
+#include "io/file_bytes.h"
 #include "app/log.h"
 #include "platform/window.h"
 

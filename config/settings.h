@@ -41,3 +41,6 @@ public:
     setting_t sets[kMaxSets];
     int numSets;
 };
+
+// The one configuration store; defined in app/main.cpp.
+extern Settings3D* settings;

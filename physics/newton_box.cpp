@@ -7,7 +7,7 @@ NewtonBox::NewtonBox(NewtonWorld* w, Vertex position, float m, float edge)
 
 NewtonBox::NewtonBox(NewtonWorld* w, Vertex position, float m, float x, float y, float z)
     : NewtonPrimitive(w, m) {
-    type = 1;
+    type = kBoxBody;
     size = newV(x, y, z);
     collision = NewtonCreateBox(world, size.x, size.y, size.z, nullptr);
     setPosition0(position);

@@ -1,13 +1,13 @@
 #include "physics/newton_cylinder.h"
 
 #include "app/log.h"
-#include "app/main.h"
+#include "config/settings.h"
 
 #include <GL/gl.h>
 
 NewtonCylinder::NewtonCylinder(NewtonWorld* w, Vertex position, float m, float radius, float height)
     : NewtonPrimitive(w, m) {
-    type = 2;
+    type = kRoundBody;
     size = newV(radius, height, 1.0f);
     collision = NewtonCreateCylinder(world, radius, height, nullptr);
     log_txt("Loading Cylinder Model");

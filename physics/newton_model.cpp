@@ -9,7 +9,7 @@
 
 NewtonModel::NewtonModel(NewtonWorld* w, const char* descFile, Vertex position, float m, float scale)
     : NewtonPrimitive(w, m) {
-    type = 4;
+    type = kModelBody;
     log_txt("\nloading a Model: %s", descFile);
     size = newV(scale, scale, scale);
     model.Load(descFile);

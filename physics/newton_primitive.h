@@ -3,9 +3,13 @@
 // transform. Derived classes choose the shape, the size and how to draw.
 #pragma once
 
+#include "physics/linked_list.h"
 #include "platform/newton.h"
 #include "render/md2.h"
 #include "render/vector_math.h"
+
+// The kinds of body, as a body's type gives them.
+enum BodyKind : int { kBoxBody = 1, kRoundBody = 2, kModelBody = 4 };
 
 class NewtonPrimitive {
 public:
@@ -32,12 +36,15 @@ public:
     NewtonCollision* collision = nullptr;
     float mass;
     NewtonWorld* world;
-    int type = 0;  // 1 box, 2 sphere or cylinder, 4 model
+    int type = 0;  // a BodyKind: box, sphere or cylinder, model
     CMD2Model model;
 
 private:
     void fetchMatrix();
 };
+
+// The scene's bodies, floor at the head; defined in app/main.cpp.
+extern LinkedList<NewtonPrimitive*> NewtonObjects;
 
 // The force callback of every body: its weight, mass * -9.8 along y.
 void gravitation(const NewtonBody* body);

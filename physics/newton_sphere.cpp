@@ -5,7 +5,7 @@
 
 NewtonSphere::NewtonSphere(NewtonWorld* w, Vertex position, float m, float radius)
     : NewtonPrimitive(w, m) {
-    type = 2;
+    type = kRoundBody;
     size = newV(radius, radius, radius);
     collision = NewtonCreateSphere(world, radius, radius, radius, nullptr);
     setPosition0(position);

@@ -15,7 +15,7 @@ constexpr float kSpeedOfSound = 343.3f;  // m/s
 Output* output3D() {
     Output* out = openOutput();
     if (out && !out->has3D) {
-        fail(BASS_ERROR_NO3D);
+        setError(BASS_ERROR_NO3D);
         return nullptr;
     }
     return out;
@@ -25,7 +25,7 @@ Output* output3D() {
 Stream* find3D(std::uint32_t handle) {
     Stream* s = findStream(handle);
     if (s && !s->is3D) {
-        fail(BASS_ERROR_NO3D);
+        setError(BASS_ERROR_NO3D);
         return nullptr;
     }
     return s;
@@ -59,7 +59,7 @@ bool BASS_Set3DFactors(float distanceFactor, float rolloffFactor, float dopplerF
     if (rolloffFactor >= 0) f.rolloff = rolloffFactor;
     if (dopplerFactor >= 0) f.doppler = dopplerFactor;
     out->factorsPending = true;
-    return succeed();
+    return clearError();
 }
 
 bool BASS_ChannelSet3DPosition(std::uint32_t handle, const BASS_3DVECTOR* position,
@@ -71,7 +71,7 @@ bool BASS_ChannelSet3DPosition(std::uint32_t handle, const BASS_3DVECTOR* positi
     if (orientation) s->place.orientation = *orientation;
     if (velocity) s->place.velocity = *velocity;
     s->placePending = true;
-    return succeed();
+    return clearError();
 }
 
 bool BASS_ChannelGet3DPosition(std::uint32_t handle, BASS_3DVECTOR* position,
@@ -82,7 +82,7 @@ bool BASS_ChannelGet3DPosition(std::uint32_t handle, BASS_3DVECTOR* position,
     if (position) *position = s->place.position;
     if (orientation) *orientation = s->place.orientation;
     if (velocity) *velocity = s->place.velocity;
-    return succeed();
+    return clearError();
 }
 
 bool BASS_Apply3D() {
@@ -98,5 +98,5 @@ bool BASS_Apply3D() {
     for (auto& [handle, s] : out->streams) {
         if (s->is3D && (s->placePending || factorsChanged)) applyPlace(*s, out->factors);
     }
-    return succeed();
+    return clearError();
 }

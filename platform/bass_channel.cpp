@@ -39,13 +39,13 @@ bool BASS_ChannelSetAttributes(std::uint32_t handle, int freq, int volume, int p
     if (!s) return false;
     const bool freqOk = freq == 0 || inRange(freq, kKeepFreq, 100, 100000);
     if (!freqOk || !inRange(volume, kKeepVolume, 0, 100) || !inRange(pan, kKeepPan, -100, 100)) {
-        return fail(BASS_ERROR_ILLPARAM);
+        return setError(BASS_ERROR_ILLPARAM);
     }
     if (freq != kKeepFreq) s->freq = std::uint32_t(freq == 0 ? s->rate : freq);
     if (volume != kKeepVolume) s->volume = volume;
     if (pan != kKeepPan) s->pan = pan;
     applyAttributes(*s);
-    return succeed();
+    return clearError();
 }
 
 bool BASS_ChannelGetAttributes(std::uint32_t handle, std::uint32_t* freq, std::uint32_t* volume,
@@ -56,5 +56,5 @@ bool BASS_ChannelGetAttributes(std::uint32_t handle, std::uint32_t* freq, std::u
     if (freq) *freq = s->freq;
     if (volume) *volume = std::uint32_t(s->volume);
     if (pan) *pan = s->pan;
-    return succeed();
+    return clearError();
 }

@@ -34,12 +34,12 @@ Library& library() {
     return lib;
 }
 
-bool fail(int code) {
+bool setError(int code) {
     lastError = code;
     return false;
 }
 
-bool succeed() {
+bool clearError() {
     lastError = BASS_OK;
     return true;
 }
@@ -47,7 +47,7 @@ bool succeed() {
 Output* openOutput() {
     Output& out = library().out;
     if (out.device) return &out;
-    fail(BASS_ERROR_INIT);
+    setError(BASS_ERROR_INIT);
     return nullptr;
 }
 
@@ -56,7 +56,7 @@ Stream* findStream(std::uint32_t handle) {
     if (!out) return nullptr;
     auto found = out->streams.find(handle);
     if (found != out->streams.end()) return found->second.get();
-    fail(BASS_ERROR_HANDLE);
+    setError(BASS_ERROR_HANDLE);
     return nullptr;
 }
 
@@ -67,16 +67,16 @@ using namespace bass_al;
 bool BASS_Init(int device, std::uint32_t freq, std::uint32_t flags, plat::Window*) {
     Library& lib = library();
     std::lock_guard lock(lib.mutex);
-    if (lib.out.device) return fail(BASS_ERROR_ALREADY);
-    if (device != -1) return fail(BASS_ERROR_DEVICE);
+    if (lib.out.device) return setError(BASS_ERROR_ALREADY);
+    if (device != -1) return setError(BASS_ERROR_DEVICE);
     const bool want3D = flags & BASS_DEVICE_3D;
-    if (want3D && no3DForced()) return fail(BASS_ERROR_NO3D);
-    if (!openDevice(lib.out, freq)) return fail(BASS_ERROR_DRIVER);
+    if (want3D && no3DForced()) return setError(BASS_ERROR_NO3D);
+    if (!openDevice(lib.out, freq)) return setError(BASS_ERROR_DRIVER);
     lib.out.has3D = want3D;
     lib.out.opened = std::chrono::steady_clock::now();
     lib.quit = false;
     lib.feeder = std::thread(runFeeder);
-    return succeed();
+    return clearError();
 }
 
 bool BASS_Free() {
@@ -94,7 +94,7 @@ bool BASS_Free() {
     alcDestroyContext(lib.out.context);
     alcCloseDevice(lib.out.device);
     lib.out = Output{};
-    return succeed();
+    return clearError();
 }
 
 bool BASS_Start() {
@@ -102,7 +102,7 @@ bool BASS_Start() {
     Output* out = openOutput();
     if (!out) return false;
     alcDeviceResumeSOFT(out->device);
-    return succeed();
+    return clearError();
 }
 
 bool BASS_Stop() {
@@ -110,7 +110,7 @@ bool BASS_Stop() {
     Output* out = openOutput();
     if (!out) return false;
     alcDevicePauseSOFT(out->device);
-    return succeed();
+    return clearError();
 }
 
 int BASS_ErrorGetCode() { return lastError; }

@@ -100,8 +100,8 @@ struct Library {
 Library& library();
 
 // Sets the calling thread's error code; the results suit a `return`.
-bool fail(int code);
-bool succeed();
+bool setError(int code);
+bool clearError();
 
 // The open output, or null with BASS_ERROR_INIT.
 Output* openOutput();

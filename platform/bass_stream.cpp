@@ -100,7 +100,7 @@ std::unique_ptr<Stream> openStream(const char* path, bool is3D, const Factors& f
         if (!makeSource(*s, factors)) error = BASS_ERROR_UNKNOWN;
     }
     if (error == BASS_OK) return s;
-    fail(error);
+    setError(error);
     return nullptr;
 }
 
@@ -144,18 +144,18 @@ std::uint32_t BASS_StreamCreateFile(bool mem, const char* file, std::uint64_t of
     if (!out) return 0;
     const bool is3D = flags & BASS_SAMPLE_3D;
     if (mem || offset || length || !file) {
-        fail(BASS_ERROR_ILLPARAM);
+        setError(BASS_ERROR_ILLPARAM);
         return 0;
     }
     if (is3D && !out->has3D) {
-        fail(BASS_ERROR_NO3D);
+        setError(BASS_ERROR_NO3D);
         return 0;
     }
     std::unique_ptr<Stream> s = openStream(file, is3D, out->factors);
     if (!s) return 0;
     const std::uint32_t handle = out->nextHandle++;
     out->streams.emplace(handle, std::move(s));
-    succeed();
+    clearError();
     return handle;
 }
 
@@ -170,7 +170,7 @@ bool BASS_StreamPlay(std::uint32_t handle, bool flush, std::uint32_t flags) {
     alGetSourcei(s->source, AL_SOURCE_STATE, &state);
     if (state != AL_PLAYING) alSourcePlay(s->source);  // playing again would restart the queue
     s->playing = true;
-    return succeed();
+    return clearError();
 }
 
 bool BASS_ChannelStop(std::uint32_t handle) {
@@ -179,5 +179,5 @@ bool BASS_ChannelStop(std::uint32_t handle) {
     if (!s) return false;
     alSourcePause(s->source);  // keeps the queue, so playing again continues here
     s->playing = false;
-    return succeed();
+    return clearError();
 }

@@ -14,7 +14,7 @@ namespace {
 constexpr float kFriction = 0.8f;
 constexpr float kRestitution = 0.3f;
 
-NewtonBody& mut(const NewtonBody* body) { return *own(body); }
+NewtonBody& writableBody(const NewtonBody* body) { return *writable(body); }
 
 // Runs a change Bullet must not see while the body is in its world.
 template <class Change>
@@ -49,8 +49,8 @@ void wake(NewtonBody& body) {
 
 NewtonBody* NewtonCreateBody(const NewtonWorld* world, const NewtonCollision* collision) {
     auto body = std::make_unique<NewtonBody>();
-    body->world = own(world);
-    body->collision = own(collision);
+    body->world = writable(world);
+    body->collision = writable(collision);
     ++body->collision->refs;
     btRigidBody::btRigidBodyConstructionInfo info(0, nullptr, body->collision->shape.get());
     info.m_friction = kFriction;
@@ -58,25 +58,25 @@ NewtonBody* NewtonCreateBody(const NewtonWorld* world, const NewtonCollision* co
     body->rigid = std::make_unique<btRigidBody>(info);
     fitShape(*body);
     NewtonBody* handle = body.get();
-    own(world)->bodies.push_back(std::move(body));
+    writable(world)->bodies.push_back(std::move(body));
     setInWorld(*handle, insideBox(*handle));
     return handle;
 }
 
 // Its hinges go with it.
 void NewtonDestroyBody(const NewtonWorld* world, const NewtonBody* body) {
-    NewtonBody& b = mut(body);
+    NewtonBody& b = writableBody(body);
     NewtonCollision* collision = b.collision;
     destroyJointsOf(b);
     setInWorld(b, false);
-    std::erase_if(own(world)->bodies, [body](const auto& each) { return each.get() == body; });
-    releaseShape(*own(world), collision);
+    std::erase_if(writable(world)->bodies, [body](const auto& each) { return each.get() == body; });
+    releaseShape(*writable(world), collision);
 }
 
 // Negative values count as 0; an inertia of 0 keeps the body from turning
 // about that axis.
 void NewtonBodySetMassMatrix(const NewtonBody* body, float mass, float Ixx, float Iyy, float Izz) {
-    NewtonBody& b = mut(body);
+    NewtonBody& b = writableBody(body);
     whileOut(b, [&] {
         b.mass = std::max(mass, 0.0f);
         b.inertia = btVector3(std::max(Ixx, 0.0f), std::max(Iyy, 0.0f), std::max(Izz, 0.0f));
@@ -95,7 +95,7 @@ void NewtonBodyGetMassMatrix(const NewtonBody* body, float* mass, float* Ixx, fl
 
 // The origin frame and the velocity of the body's material stay as they were.
 void NewtonBodySetCentreOfMass(const NewtonBody* body, const float* com) {
-    NewtonBody& b = mut(body);
+    NewtonBody& b = writableBody(body);
     const btTransform origin = originFrame(b);
     const btVector3 oldCom = b.com;
     whileOut(b, [&] {
@@ -114,7 +114,7 @@ void NewtonBodyGetCentreOfMass(const NewtonBody* body, float* com) { put(body->c
 // are updated at once: left where they were, they would meet every body
 // placed after it at the same spot.
 void NewtonBodySetMatrix(const NewtonBody* body, const float* matrix) {
-    NewtonBody& b = mut(body);
+    NewtonBody& b = writableBody(body);
     b.rigid->setCenterOfMassTransform(fromGL(matrix) * shift(b.com));
     if (b.inWorld) b.world->dynamics.updateSingleAabb(b.rigid.get());
     setInWorld(b, insideBox(b));
@@ -124,12 +124,12 @@ void NewtonBodySetMatrix(const NewtonBody* body, const float* matrix) {
 void NewtonBodyGetMatrix(const NewtonBody* body, float* matrix) { toGL(originFrame(*body), matrix); }
 
 void NewtonBodySetForceAndTorqueCallback(const NewtonBody* body, NewtonApplyForceAndTorque callback) {
-    mut(body).forceCallback = callback;
+    writableBody(body).forceCallback = callback;
 }
 
 // Replaces the force; the world clears it before each step's callbacks.
 void NewtonBodySetForce(const NewtonBody* body, const float* force) {
-    btRigidBody& rigid = *mut(body).rigid;
+    btRigidBody& rigid = *writableBody(body).rigid;
     rigid.clearForces();
     rigid.applyCentralForce(vec(force));
 }
@@ -137,21 +137,21 @@ void NewtonBodySetForce(const NewtonBody* body, const float* force) {
 // Velocities belong to the centre of mass. Setting one wakes the body, as
 // Bullet would otherwise zero it again while the body sleeps.
 void NewtonBodySetOmega(const NewtonBody* body, const float* omega) {
-    mut(body).rigid->setAngularVelocity(vec(omega));
-    wake(mut(body));
+    writableBody(body).rigid->setAngularVelocity(vec(omega));
+    wake(writableBody(body));
 }
 
 void NewtonBodyGetOmega(const NewtonBody* body, float* omega) { put(body->rigid->getAngularVelocity(), omega); }
 
 void NewtonBodySetVelocity(const NewtonBody* body, const float* velocity) {
-    mut(body).rigid->setLinearVelocity(vec(velocity));
-    wake(mut(body));
+    writableBody(body).rigid->setLinearVelocity(vec(velocity));
+    wake(writableBody(body));
 }
 
 void NewtonBodyGetVelocity(const NewtonBody* body, float* velocity) { put(body->rigid->getLinearVelocity(), velocity); }
 
 // A body outside the world box stays frozen.
-void NewtonWorldUnfreezeBody(const NewtonWorld*, const NewtonBody* body) { wake(mut(body)); }
+void NewtonWorldUnfreezeBody(const NewtonWorld*, const NewtonBody* body) { wake(writableBody(body)); }
 
 int NewtonBodyGetSleepingState(const NewtonBody* body) {
     return !body->inWorld || !body->dynamic() || !body->rigid->isActive() ? 1 : 0;

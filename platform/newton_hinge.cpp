@@ -38,22 +38,22 @@ NewtonJoint* NewtonConstraintCreateHinge(const NewtonWorld* world, const float* 
                                          const NewtonBody* childBody, const NewtonBody* parentBody) {
     if (!childBody) return nullptr;
     const btTransform frame = hingeFrame(pivotPoint, pinDir);
-    btRigidBody& child = rigidOf(own(childBody));
-    btRigidBody& parent = rigidOf(own(parentBody));
+    btRigidBody& child = rigidOf(writable(childBody));
+    btRigidBody& parent = rigidOf(writable(parentBody));
     auto joint = std::make_unique<NewtonJoint>();
-    joint->world = own(world);
-    joint->child = own(childBody);
-    joint->parent = own(parentBody);
+    joint->world = writable(world);
+    joint->child = writable(childBody);
+    joint->parent = writable(parentBody);
     joint->hinge = std::make_unique<btHingeConstraint>(child, parent, child.getCenterOfMassTransform().inverse() * frame,
                                                        parent.getCenterOfMassTransform().inverse() * frame);
     NewtonJoint* handle = joint.get();
-    own(world)->joints.push_back(std::move(joint));
+    writable(world)->joints.push_back(std::move(joint));
     syncJoint(*handle);
     return handle;
 }
 
 void NewtonHingeSetUserCallback(const NewtonJoint* hinge, NewtonHingeCallBack callback) {
-    own(hinge)->callback = callback;
+    writable(hinge)->callback = callback;
 }
 
 // The child's frame x axis measured in the parent's frame, in (-pi, pi].

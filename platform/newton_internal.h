@@ -84,7 +84,7 @@ namespace newton_bt {
 
 // Mutable access to a handle the API passes as const.
 template <class T>
-T* own(const T* handle) { return const_cast<T*>(handle); }
+T* writable(const T* handle) { return const_cast<T*>(handle); }
 
 // The body's origin frame in world space.
 btTransform originFrame(const NewtonBody& body);

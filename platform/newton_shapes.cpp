@@ -16,15 +16,15 @@ btTransform offsetOf(const float* offsetMatrix) {
     return offsetMatrix ? fromGL(offsetMatrix) : btTransform::getIdentity();
 }
 
-NewtonCollision* keep(const NewtonWorld* world, NewtonCollision::Kind kind, const btVector3& size,
+NewtonCollision* addShape(const NewtonWorld* world, NewtonCollision::Kind kind, const btVector3& size,
                       std::unique_ptr<btCollisionShape> shape, const btTransform& offset) {
     auto collision = std::make_unique<NewtonCollision>();
     collision->kind = kind;
     collision->size = size;
     collision->shape = std::move(shape);
     collision->offset = offset;
-    own(world)->shapes.push_back(std::move(collision));
-    return own(world)->shapes.back().get();
+    writable(world)->shapes.push_back(std::move(collision));
+    return writable(world)->shapes.back().get();
 }
 
 // Boxes and cylinders hold their margin inside their extents. Bullet's
@@ -68,19 +68,19 @@ std::unique_ptr<btCollisionShape> hullShape(const std::vector<btVector3>& points
 
 NewtonCollision* NewtonCreateBox(const NewtonWorld* world, float dx, float dy, float dz, const float* offsetMatrix) {
     const btVector3 edges(dx, dy, dz);
-    return keep(world, NewtonCollision::Kind::box, edges, withInnerMargin<btBoxShape>(edges * 0.5f),
+    return addShape(world, NewtonCollision::Kind::box, edges, withInnerMargin<btBoxShape>(edges * 0.5f),
                 offsetOf(offsetMatrix));
 }
 
 NewtonCollision* NewtonCreateSphere(const NewtonWorld* world, float radiusX, float radiusY, float radiusZ,
                                     const float* offsetMatrix) {
     const btVector3 radii(radiusX, radiusY, radiusZ);
-    return keep(world, NewtonCollision::Kind::ellipsoid, radii, ellipsoid(radii), offsetOf(offsetMatrix));
+    return addShape(world, NewtonCollision::Kind::ellipsoid, radii, ellipsoid(radii), offsetOf(offsetMatrix));
 }
 
 NewtonCollision* NewtonCreateCylinder(const NewtonWorld* world, float radius, float height,
                                       const float* offsetMatrix) {
-    return keep(world, NewtonCollision::Kind::cylinder, btVector3(radius, height, 0),
+    return addShape(world, NewtonCollision::Kind::cylinder, btVector3(radius, height, 0),
                 withInnerMargin<btCylinderShapeX>(btVector3(height * 0.5f, radius, radius)),
                 offsetOf(offsetMatrix));
 }
@@ -95,13 +95,13 @@ NewtonCollision* NewtonCreateConvexHull(const NewtonWorld* world, int count, con
         points.push_back(offset * vec(reinterpret_cast<const float*>(bytes + size_t(i) * strideInBytes)));
     auto shape = hullShape(points);
     NewtonCollision* collision =
-        keep(world, NewtonCollision::Kind::hull, btVector3(0, 0, 0), std::move(shape), btTransform::getIdentity());
+        addShape(world, NewtonCollision::Kind::hull, btVector3(0, 0, 0), std::move(shape), btTransform::getIdentity());
     collision->points = std::move(points);
     return collision;
 }
 
 void NewtonReleaseCollision(const NewtonWorld* world, const NewtonCollision* collision) {
-    releaseShape(*own(world), own(collision));
+    releaseShape(*writable(world), writable(collision));
 }
 
 namespace newton_bt {

@@ -60,7 +60,7 @@ NewtonWorld* NewtonCreate(NewtonAllocMemory, NewtonFreeMemory) { return new Newt
 void NewtonDestroy(const NewtonWorld* world) { delete world; }
 
 void NewtonSetWorldSize(const NewtonWorld* world, const float* minPoint, const float* maxPoint) {
-    NewtonWorld& w = *own(world);
+    NewtonWorld& w = *writable(world);
     w.boxMin = vec(minPoint);
     w.boxMax = vec(maxPoint);
     for (const auto& body : w.bodies) setInWorld(*body, insideBox(*body));
@@ -71,5 +71,5 @@ void NewtonSetWorldSize(const NewtonWorld* world, const float* minPoint, const f
 // its step count cannot overflow.
 void NewtonUpdate(const NewtonWorld* world, float timestep) {
     if (!(timestep > 0)) return;  // also NaN
-    own(world)->dynamics.stepSimulation(std::min(timestep, kMaxSteps * kStep), kMaxSteps, kStep);
+    writable(world)->dynamics.stepSimulation(std::min(timestep, kMaxSteps * kStep), kMaxSteps, kStep);
 }

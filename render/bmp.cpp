@@ -5,9 +5,9 @@
 // end; fill bytes at row ends are dropped so the result is tightly packed.
 #include "render/image_decode.h"
 
-#include "app/file_bytes.h"
-
 #include "app/log.h"
+#include "io/file_bytes.h"
+#include "io/little_endian.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -20,24 +20,19 @@ constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::size_t kHeadersSize = kFileHeaderSize + 40;
 constexpr std::int64_t kMaxSide = 16384;
 
-std::uint16_t u16(const unsigned char* p) { return std::uint16_t(p[0] | p[1] << 8); }
-std::uint32_t u32(const unsigned char* p) {
-    return std::uint32_t(u16(p)) | std::uint32_t(u16(p + 2)) << 16;
-}
-
 BitmapInfoHeader readInfo(const unsigned char* p) {
     BitmapInfoHeader info;
-    info.biSize = u32(p);
-    info.biWidth = std::int32_t(u32(p + 4));
-    info.biHeight = std::int32_t(u32(p + 8));
-    info.biPlanes = u16(p + 12);
-    info.biBitCount = u16(p + 14);
-    info.biCompression = u32(p + 16);
-    info.biSizeImage = u32(p + 20);
-    info.biXPelsPerMeter = std::int32_t(u32(p + 24));
-    info.biYPelsPerMeter = std::int32_t(u32(p + 28));
-    info.biClrUsed = u32(p + 32);
-    info.biClrImportant = u32(p + 36);
+    info.biSize = readLE32(p);
+    info.biWidth = std::int32_t(readLE32(p + 4));
+    info.biHeight = std::int32_t(readLE32(p + 8));
+    info.biPlanes = readLE16(p + 12);
+    info.biBitCount = readLE16(p + 14);
+    info.biCompression = readLE32(p + 16);
+    info.biSizeImage = readLE32(p + 20);
+    info.biXPelsPerMeter = std::int32_t(readLE32(p + 24));
+    info.biYPelsPerMeter = std::int32_t(readLE32(p + 28));
+    info.biClrUsed = readLE32(p + 32);
+    info.biClrImportant = readLE32(p + 36);
     return info;
 }
 
@@ -75,7 +70,7 @@ bool checkFormat(const BitmapInfoHeader& info, const char* fileName) {
 // Checks the headers against each other and the length; logs the first fault.
 bool locateRows(const unsigned char* data, std::size_t size, const char* fileName,
                 BitmapInfoHeader* info, BitmapRows* rows) {
-    if (size < 2 || u16(data) != 0x4D42) return false;  // not a BMP at all: silent
+    if (size < 2 || readLE16(data) != 0x4D42) return false;  // not a BMP at all: silent
     if (size < kHeadersSize) {
         log_txt("bad BMP %s: file length %zu, shorter than its headers", fileName, size);
         return false;
@@ -92,7 +87,7 @@ bool locateRows(const unsigned char* data, std::size_t size, const char* fileNam
                 info->biSizeImage, (unsigned long long)needed);
         return false;
     }
-    const std::uint32_t offset = u32(data + 10);
+    const std::uint32_t offset = readLE32(data + 10);
     if (offset < kHeadersSize || offset > size) {
         log_txt("bad BMP %s: pixel data offset %u, outside %zu to %zu", fileName, offset,
                 kHeadersSize, size);

@@ -1,8 +1,7 @@
 // Image decoders over bytes in memory, so tests can feed byte arrays. The BMP
 // file loaders of render/texture.h read the whole file and decode its bytes
-// here; the TGA one shares the checks but reads its pixels straight into their
-// buffer. Every read stays inside the given length. Pixel buffers come from
-// malloc and are owned by the caller.
+// here, and so does the TGA one. Every read stays inside the given length.
+// Pixel buffers come from malloc and are owned by the caller.
 #pragma once
 
 #include "render/texture.h"

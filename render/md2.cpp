@@ -1,8 +1,8 @@
 #include "render/md2.h"
 
-#include "app/file_bytes.h"
+#include "io/file_bytes.h"
 #include "app/log.h"
-#include "config/text_scanner.h"
+#include "io/text_scanner.h"
 
 #include <GL/gl.h>
 

@@ -1,6 +1,7 @@
 #include "render/md2_decode.h"
 
 #include "app/log.h"
+#include "io/little_endian.h"
 
 #include <cmath>
 #include <cstring>
@@ -20,31 +21,25 @@ void copyBytes(void* to, const unsigned char* from, std::size_t count) {
     if (count > 0) std::memcpy(to, from, count);
 }
 
-std::int32_t int32At(const unsigned char* p) {
-    std::int32_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
 class Reader {
 public:
     Reader(const unsigned char* d, std::size_t n, const char* name) : data(d), size(n), file(name) {}
 
-    bool fail(const char* field, long long value) const {
+    bool refuse(const char* field, long long value) const {
         log_txt("bad MD2 %s: %s %lld", file, field, value);
         return false;
     }
-    std::int32_t header(HeaderField f) const { return int32At(data + 4 * f); }
+    std::int32_t header(HeaderField f) const { return std::int32_t(readLE32(data + 4 * f)); }
     // A non-negative count from the header.
     bool count(HeaderField f, const char* field, int* out) const {
         *out = header(f);
-        return *out >= 0 || fail(field, *out);
+        return *out >= 0 || refuse(field, *out);
     }
     // A block of count records of recordSize bytes must lie inside the file.
     bool block(HeaderField offsetField, const char* field, long long count, long long recordSize) const {
         long long offset = header(offsetField);
         if (offset < 0 || offset > (long long)size || count * recordSize > (long long)size - offset)
-            return fail(field, offset);
+            return refuse(field, offset);
         return true;
     }
 
@@ -79,7 +74,7 @@ bool readFrames(const Reader& in, MD2Data* out) {
                           float(packed[2] * double(scale[2]) + translate[2])};
             const Vertex& last = v[-1];
             if (!std::isfinite(last.x) || !std::isfinite(last.y) || !std::isfinite(last.z))
-                return in.fail("vertex out of range in frame", f);
+                return in.refuse("vertex out of range in frame", f);
         }
     }
     return true;
@@ -90,8 +85,8 @@ bool readTriangles(const Reader& in, int count, int coordCount, MD2Data* out) {
     copyBytes(out->triangles.data(), in.data + in.header(kTriangleOffset), std::size_t(count) * 12);
     for (const md2Triangle_t& t : out->triangles)
         for (int k = 0; k < 3; ++k) {
-            if (t.vertexIndex[k] >= out->vertexCount) return in.fail("vertex index", t.vertexIndex[k]);
-            if (t.coordIndex[k] >= coordCount) return in.fail("texture coordinate index", t.coordIndex[k]);
+            if (t.vertexIndex[k] >= out->vertexCount) return in.refuse("vertex index", t.vertexIndex[k]);
+            if (t.coordIndex[k] >= coordCount) return in.refuse("texture coordinate index", t.coordIndex[k]);
         }
     return true;
 }
@@ -101,12 +96,12 @@ bool readTriangles(const Reader& in, int count, int coordCount, MD2Data* out) {
 bool DecodeMD2(const unsigned char* data, std::size_t size, const char* fileName, MD2Data* out) {
     *out = MD2Data{};
     Reader in(data, size, fileName);
-    if (size < kHeaderSize) return in.fail("header length", (long long)size);
+    if (size < kHeaderSize) return in.refuse("header length", (long long)size);
     int coordCount = 0, triangleCount = 0;
     if (!readCounts(in, out, &coordCount, &triangleCount)) return false;
     if (out->frameCount > 0 && out->frameSize < (long long)kFrameHeader + 4LL * out->vertexCount)
-        return in.fail("frame size", out->frameSize);
-    if (triangleCount > 0 && out->frameCount == 0) return in.fail("frame count", 0);
+        return in.refuse("frame size", out->frameSize);
+    if (triangleCount > 0 && out->frameCount == 0) return in.refuse("frame count", 0);
     if (!in.block(kFrameOffset, "frame offset", out->frameCount, out->frameSize) ||
         !in.block(kCoordOffset, "texture coordinate offset", coordCount, 4) ||
         !in.block(kTriangleOffset, "triangle offset", triangleCount, 12))

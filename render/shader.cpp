@@ -3,7 +3,7 @@
 // to log.txt, and failures the user must see go through log_msg.
 #include "render/shader.h"
 
-#include "app/file_bytes.h"
+#include "io/file_bytes.h"
 #include "app/log.h"
 #include "platform/window.h"
 #include "render/gl_entry.h"

@@ -1,13 +1,14 @@
 // TGA reading: uncompressed 24- and 32-bit true-colour images with an empty
-// identification field and no colour map, from memory or straight from a
-// file into the pixel buffer. Rows stay in file order whatever the
-// descriptor's origin bit says. Every failure logs one fixed line.
+// identification field and no colour map, decoded from memory; the file
+// loader reads the whole file and decodes its bytes. Rows stay in file order
+// whatever the descriptor's origin bit says. Every failure logs one fixed line.
 #include "render/image_decode.h"
 
 #include "app/log.h"
+#include "io/file_bytes.h"
+#include "io/little_endian.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -17,8 +18,6 @@ constexpr std::size_t kHeaderSize = 18;
 // No identification field, no colour map, type 2 (uncompressed true-colour),
 // colour-map fields and image origin all zero.
 constexpr unsigned char kFixedHeader[12] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-
-std::uint32_t u16(const unsigned char* p) { return std::uint32_t(p[0] | p[1] << 8); }
 
 texture_t noImage() {
     texture_t texture;
@@ -34,7 +33,7 @@ texture_t readHeader(const unsigned char* header, std::size_t size) {
         log_txt("Couldn't load texture2");
         return texture;
     }
-    const std::uint32_t width = u16(header + 12), height = u16(header + 14), bpp = header[16];
+    const std::uint32_t width = readLE16(header + 12), height = readLE16(header + 14), bpp = header[16];
     if (width == 0 || height == 0 || (bpp != 24 && bpp != 32)) {
         log_txt("Couldn't load texture3");
         return texture;
@@ -73,29 +72,6 @@ void swapRedBlue(const unsigned char* src, unsigned char* dst, const texture_t& 
     }
 }
 
-// The bytes left in the file from where it stands.
-std::uint64_t bytesLeft(std::FILE* file) {
-    const long at = std::ftell(file);
-    if (at < 0 || std::fseek(file, 0, SEEK_END) != 0) return 0;
-    const long end = std::ftell(file);
-    std::fseek(file, at, SEEK_SET);
-    return end > at ? std::uint64_t(end - at) : 0;
-}
-
-// Reads the pixels behind a checked header straight into their buffer.
-texture_t readPixels(std::FILE* file, texture_t texture) {
-    const std::uint64_t size = imageSize(texture);
-    if (size > bytesLeft(file)) return pixelsMissing();
-    auto* pixels = static_cast<unsigned char*>(std::malloc(size));
-    if (!pixels || std::fread(pixels, 1, size, file) != size) {
-        std::free(pixels);
-        return pixelsMissing();
-    }
-    swapRedBlue(pixels, pixels, texture);
-    texture.pixels = pixels;
-    return texture;
-}
-
 }  // namespace
 
 texture_t DecodeTGA(const unsigned char* data, std::size_t size) {
@@ -110,14 +86,10 @@ texture_t DecodeTGA(const unsigned char* data, std::size_t size) {
 }
 
 texture_t LoadTGATexture(const char* fileName) {
-    std::FILE* file = std::fopen(fileName, "rb");
-    if (!file) {
+    const FileBytes file = ReadFileBytes(fileName);
+    if (!file.data) {
         log_txt("Couldn't load texture1");
         return noImage();
     }
-    unsigned char header[kHeaderSize];
-    texture_t texture = readHeader(header, std::fread(header, 1, kHeaderSize, file));
-    if (texture.bpp) texture = readPixels(file, texture);
-    std::fclose(file);
-    return texture;
+    return DecodeTGA(file.data.get(), file.size);
 }

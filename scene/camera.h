@@ -18,3 +18,6 @@ public:
     float yrot = 90;  // degrees
     float xrot = 0;   // degrees, positive looks up
 };
+
+// The scene's camera; defined in app/main.cpp.
+extern Camera cam;

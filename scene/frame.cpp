@@ -1,10 +1,13 @@
 #include "scene/frame.h"
 
-#include "app/main.h"
+#include "physics/newton_primitive.h"
 #include "render/font.h"
 #include "render/shader.h"
 #include "render/texture.h"
+#include "scene/camera.h"
 #include "scene/setup.h"
+#include "scene/skybox.h"
+#include "scene/timer.h"
 #include "scene/uniforms.h"
 
 #include <GL/gl.h>
@@ -44,7 +47,7 @@ void moveLight() {
 }
 
 void pushBox() {
-    NewtonBody* box = NewtonObjects.find(3)->getData()->getBody();
+    NewtonBody* box = NewtonObjects.find(kPushedBoxNode)->getData()->getBody();
     NewtonWorldUnfreezeBody(nWorld, box);
     const struct { unsigned key; float velocity[3]; } pushKeys[] = {
         {'W', {0, 0, -5}}, {'S', {0, 0, 5}}, {'A', {-5, 0, 0}}, {'D', {5, 0, 0}}, {plat::VK_SPACE, {0, 5, 0}},
@@ -70,7 +73,7 @@ void drawBodies() {
     setUniform("dif", 0.7f);
     setUniform("color", newV(0.6f, 0.5f, 0.05f));
     for (auto* node = NewtonObjects.getNext(); node; node = node->getNext()) {
-        setUniform("isTex", node->getData()->getType() == 4 ? 1 : 0);
+        setUniform("isTex", node->getData()->getType() == kModelBody ? 1 : 0);
         node->getData()->draw();
     }
     glUnbindShader();

@@ -5,6 +5,10 @@
 #include "platform/window.h"
 #include "render/vector_math.h"
 
+// The main window's input, written by its window procedure (app/main.cpp).
+extern bool keys[256];  // key held, by virtual-key code
+extern bool active;     // false while the scene window is minimised
+
 extern int fps;         // frame rate of the last frame, truncated
 extern float fpsq;      // movement factor, 40 / fps: 1.0 at 40 frames per second
 extern plat::Point mpos;  // where the mouse pointer was found this frame

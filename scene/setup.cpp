@@ -1,15 +1,18 @@
 #include "scene/setup.h"
 
 #include "app/log.h"
-#include "app/main.h"
 #include "config/file_list.h"
+#include "config/settings.h"
 #include "physics/newton_box.h"
 #include "physics/newton_cylinder.h"
 #include "physics/newton_model.h"
 #include "physics/newton_sphere.h"
 #include "render/font.h"
 #include "render/shader.h"
+#include "scene/camera.h"
 #include "scene/frame.h"
+#include "scene/skybox.h"
+#include "scene/timer.h"
 #include "scene/uniforms.h"
 #include "sound/sound.h"
 
@@ -70,22 +73,26 @@ NewtonPrimitive* body(int number) { return NewtonObjects.find(number)->getData()
 void createBodies() {
     log_txt("initializing NewtonObjects...");
     NewtonObjects.setData(new NewtonBox(nWorld, newV(0, 0, 0), 0, 150, 10, 150));
-    NewtonObjects.setNR(0);
-    NewtonObjects.add(new NewtonCylinder(nWorld, newV(2, 50, 0), 10, 5, 6), 1);
-    NewtonObjects.add(new NewtonBox(nWorld, newV(0, 100, 0), 20, 10), 2);
-    NewtonObjects.add(new NewtonBox(nWorld, newV(0, 20, 20), 10, 5), 3);
-    NewtonObjects.add(new NewtonBox(nWorld, newV(6, 130, 5), 10, 6), 4);
-    NewtonObjects.add(new NewtonSphere(nWorld, newV(-20, 10, -20), 10, 6), 5);
+    NewtonObjects.setNR(kFloorNode);
+    NewtonObjects.add(new NewtonCylinder(nWorld, newV(2, 50, 0), 10, 5, 6), kCylinderNode);
+    NewtonObjects.add(new NewtonBox(nWorld, newV(0, 100, 0), 20, 10), kHingeChildNode);
+    NewtonObjects.add(new NewtonBox(nWorld, newV(0, 20, 20), 10, 5), kPushedBoxNode);
+    NewtonObjects.add(new NewtonBox(nWorld, newV(6, 130, 5), 10, 6), kHingeParentNode);
+    NewtonObjects.add(new NewtonSphere(nWorld, newV(-20, 10, -20), 10, 6), kSphereNode);
     if (settings->IsSet("TEST_MODEL"))
-        NewtonObjects.add(new NewtonModel(nWorld, settings->getSetting("TEST_MODEL"), newV(30, 30, 10), 40, 1.0f), 6);
+        NewtonObjects.add(new NewtonModel(nWorld, settings->getSetting("TEST_MODEL"),
+                                          newV(30, 30, 10), 40, 1.0f),
+                          kModelNode);
 }
 
 void createHinge() {
     log_txt("Creating Joint...");
+    NewtonPrimitive* child = body(kHingeChildNode);
+    NewtonPrimitive* parent = body(kHingeParentNode);
     Vertex pivot = newV(1, 0, 0);
-    Vertex pin = normalizeVec(sub(body(2)->getPosition(), body(4)->getPosition()));
+    Vertex pin = normalizeVec(sub(child->getPosition(), parent->getPosition()));
     NewtonJoint* joint = NewtonConstraintCreateHinge(nWorld, getVertex3f(pivot), getVertex3f(pin),
-                                                     body(2)->getBody(), body(4)->getBody());
+                                                     child->getBody(), parent->getBody());
     NewtonHingeSetUserCallback(joint, jointCallback2);
 }
 
@@ -114,8 +121,8 @@ int InitGL() {
     createBodies();
     createHinge();
     Vertex spin = newV(2, 1, 7);
-    NewtonBodySetOmega(body(1)->getBody(), getVertex3f(spin));
-    if (settings->IsSet("SKYBOX_FILE")) sky = Skybox(settings->getSetting("SKYBOX_FILE"), 3000, 2000, 4);
+    NewtonBodySetOmega(body(kCylinderNode)->getBody(), getVertex3f(spin));
+    if (settings->IsSet("SKYBOX_FILE")) sky = Skybox(settings->getSetting("SKYBOX_FILE"), 3000, 2000, kHingeParentNode);
     log_txt("\n***********************************************\n"
             "Initialisation finished successfully\n"
             "***********************************************\n");

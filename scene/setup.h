@@ -13,6 +13,17 @@ extern char fontstr[64];     // the font texture's file name
 extern texture_t ftex;       // the overlay font
 extern Vertex lightPos;      // the light the shader sees, moved by keys
 
+// The numbers under which the scene's bodies stand in NewtonObjects.
+enum SceneNode : int {
+    kFloorNode = 0,
+    kCylinderNode = 1,
+    kHingeChildNode = 2,  // the lower box of the hinged pair
+    kPushedBoxNode = 3,   // the box the W, S, A, D and Space keys push
+    kHingeParentNode = 4,
+    kSphereNode = 5,
+    kModelNode = 6,  // only with a TEST_MODEL
+};
+
 // Returns 1 when the set-up ran through (no path fails).
 int InitGL();
 // The hinge's callback: holds the hinge at angle 0.

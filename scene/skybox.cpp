@@ -4,9 +4,9 @@
 // edge of a face.
 #include "scene/skybox.h"
 
-#include "app/file_bytes.h"
+#include "io/file_bytes.h"
 #include "app/log.h"
-#include "config/text_scanner.h"
+#include "io/text_scanner.h"
 
 #include <GL/gl.h>
 

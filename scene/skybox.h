@@ -42,6 +42,9 @@ public:
     int heightScale = 0;
 };
 
+// The scene's skybox, empty until the scene is set up; defined in app/main.cpp.
+extern Skybox sky;
+
 // Puts the face names of a description text into the faces' name fields, in
 // the order of kLabels. Reading stops at the first label that does not
 // match; a name longer than kMaxName is skipped. Faces without a name keep an

@@ -18,3 +18,6 @@ public:
     std::int64_t m_startTime = 0;
     std::int64_t m_ticksPerSecond = 0;
 };
+
+// The scene's frame timer; defined in app/main.cpp.
+extern CTimer timer;

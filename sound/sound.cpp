@@ -1,7 +1,6 @@
 // The program's sound functions over the audio library (platform/bass.h).
 #include "sound/sound.h"
 
-#include "app/glwindow.h"
 #include "app/log.h"
 #include "platform/bass.h"
 
@@ -38,10 +37,11 @@ BASS_3DVECTOR listenerRelative(Vertex source, Vertex listenerPos, Vertex listene
 
 }  // namespace
 
+// The audio layer needs no window, so none is passed.
 void initSound() {
-    if (!BASS_Init(-1, 44100, BASS_DEVICE_3D, hWnd) && BASS_ErrorGetCode() == BASS_ERROR_NO3D) {
+    if (!BASS_Init(-1, 44100, BASS_DEVICE_3D, nullptr) && BASS_ErrorGetCode() == BASS_ERROR_NO3D) {
         log_msg("Kein 3D-Sound unterstuetzt! Es wird nur Hintergrundmusik gespielt");
-        BASS_Init(-1, 44100, 0, hWnd);
+        BASS_Init(-1, 44100, 0, nullptr);
     }
     BASS_Set3DFactors(0.0001f, 0.6f, -1.0f);
 }

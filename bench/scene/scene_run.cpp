@@ -4,6 +4,7 @@
 #include "app/log.h"
 #include "app/main.h"
 #include "scene/frame.h"
+#include "config/settings.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -7,6 +7,7 @@
 #include "app/main.h"
 #include "bench/scene/scene_run.h"
 #include "scene/frame.h"
+#include "physics/newton_primitive.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,6 +3,7 @@
 #include "app/glwindow.h"
 #include "app/main.h"
 #include "support/temp_dir.h"
+#include "scene/frame.h"
 
 #include <gtest/gtest.h>
 

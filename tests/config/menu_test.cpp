@@ -2,6 +2,7 @@
 #include "app/main.h"
 #include "config/menu.h"
 #include "support/temp_dir.h"
+#include "config/settings.h"
 
 #include <gtest/gtest.h>
 

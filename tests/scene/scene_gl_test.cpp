@@ -4,6 +4,8 @@
 #include "bench/scene/scene_run.h"
 #include "scene/frame.h"
 #include "scene/setup.h"
+#include "scene/camera.h"
+#include "physics/newton_primitive.h"
 
 #include <gtest/gtest.h>
 

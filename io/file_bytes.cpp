@@ -1,4 +1,4 @@
-#include "app/file_bytes.h"
+#include "io/file_bytes.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "config/text_scanner.h"
+#include "io/text_scanner.h"
 
 #include <cctype>
 #include <charconv>

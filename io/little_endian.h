@@ -1,0 +1,11 @@
+// Little-endian fields of the binary file formats (BMP, TGA, MD2), read byte
+// by byte so the result does not depend on the host's byte order or alignment.
+#pragma once
+
+#include <cstdint>
+
+inline std::uint16_t readLE16(const unsigned char* p) { return std::uint16_t(p[0] | p[1] << 8); }
+
+inline std::uint32_t readLE32(const unsigned char* p) {
+    return std::uint32_t(readLE16(p)) | std::uint32_t(readLE16(p + 2)) << 16;
+}
