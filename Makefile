@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench assets fuzz soak clean
+.PHONY: all deps configure build run test bench assets fuzz soak format format-check clean
 
 all: build
 
@@ -40,6 +40,13 @@ fuzz: deps
 SOAK_FRAMES ?= 20000
 soak: build
 	scripts/soak.sh $(BUILD) $(SOAK_FRAMES)
+
+# Formats every C++ file as .clang-format says; format-check only lists those that are not.
+format: deps
+	@scripts/check-format.sh --fix
+
+format-check: deps
+	@scripts/check-format.sh
 
 clean:
 	rm -rf $(BUILD)

@@ -27,7 +27,10 @@ for r in "${readers[@]}"; do
   [ -n "${max_len[$r]:-}" ] || { echo "unknown reader: $r (one of: ${!max_len[*]})" >&2; exit 2; }
 done
 
-cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DVARNE_FUZZ=ON >/dev/null
+if [ -f "$build/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$build/CMakeCache.txt"; then
+  rm -rf "$build"
+fi
+cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DVARNE_FUZZ=ON >/dev/null
 cmake --build "$build" --target fuzzers -j "$(nproc)"
 
 crashes=$root/$build/crashes

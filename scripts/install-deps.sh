@@ -9,7 +9,7 @@ packages=(
   libx11-dev libgtest-dev libbenchmark-dev libstb-dev
   xvfb xauth xdotool imagemagick mesa-utils x11-utils
   libfreetype-dev fonts-dejavu-core sox libsox-fmt-all
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
 )
 
 missing=()
