@@ -2,8 +2,10 @@
 
 #include "platform/window.h"
 
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <string>
 
@@ -32,12 +34,27 @@ std::string formatText(const char* format, va_list args) {
     return text;
 }
 
-void append(const std::string& text, const char* suffix) {
-    if (FILE* f = std::fopen(kLogFile, "a")) {
-        std::fprintf(f, "%s%s", text.c_str(), suffix);
-        std::fclose(f);
-    }
+// Says once on standard error that the log cannot be written, so nobody
+// reads an earlier run's log.txt as this one's.
+void reportUnwritableLog() {
+    static bool reported = false;
+    if (reported) return;
+    reported = true;
+    std::fprintf(stderr, "%s cannot be written (%s): this run is not logged\n", kLogFile,
+                 errno ? std::strerror(errno) : "write error");
 }
+
+// Writes the text and the suffix to log.txt opened in the mode ("w" starts it
+// afresh, "a" appends).
+void writeLog(const char* mode, const std::string& text, const char* suffix) {
+    errno = 0;
+    FILE* f = std::fopen(kLogFile, mode);
+    if (!f) return reportUnwritableLog();
+    const bool written = std::fprintf(f, "%s%s", text.c_str(), suffix) >= 0;
+    if (std::fclose(f) != 0 || !written) reportUnwritableLog();
+}
+
+void append(const std::string& text, const char* suffix) { writeLog("a", text, suffix); }
 
 int showBox(const std::string& text, unsigned style) {
     plat::ShowCursor(true);
@@ -53,10 +70,7 @@ void log_init(const char* title) {
     std::time_t now = std::time(nullptr);
     if (const std::tm* local = std::localtime(&now))
         std::strftime(date, sizeof date, "%A, %d. %B %Y - %X\n", local);
-    if (FILE* f = std::fopen(kLogFile, "w")) {
-        std::fprintf(f, "%s : %s\n\n", title ? title : "", date);
-        std::fclose(f);
-    }
+    writeLog("w", std::string(title ? title : "") + " : " + date, "\n\n");
 }
 
 void log_txt(const char* format, ...) {

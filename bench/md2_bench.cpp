@@ -16,7 +16,7 @@ void loadMesh(benchmark::State& state) {
 }
 
 void readBytes(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(ReadFileBytes(kModel).data);
+    for (auto _ : state) benchmark::DoNotOptimize(ReadFileBytes(kModel, kMaxModelFile).data);
 }
 
 const bool added = varne_bench::check("the test model loads", [] { return CMD2Model().LoadMesh(kModel); }) &&

@@ -21,7 +21,7 @@ FileList ParseFileList(const char* text, std::size_t length) {
 }
 
 FileList LoadFileList(bool wantLogo) {
-    FileBytes file = ReadFileBytes(kFileListPath);
+    FileBytes file = ReadFileBytes(kFileListPath, kMaxTextFile);
     if (!file.data) {
         log_txt("Could not open %s: the texts are drawn without a font", kFileListPath);
         return FileList{};

@@ -55,7 +55,7 @@ Settings3D::Settings3D()
     : screenWidth(800), screenHeight(600), screenBpp(16), fullscreen(false), sets{}, numSets(0) {}
 
 void Settings3D::loadSets() {
-    FileBytes file = ReadFileBytes(kConfigFile);
+    FileBytes file = ReadFileBytes(kConfigFile, kMaxTextFile);
     if (!file.data) {
         log_msg("Could not load Configuration file!");
         plat::PostQuitMessage(0);

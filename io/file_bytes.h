@@ -5,6 +5,11 @@
 #include <memory>
 #include <string_view>
 
+// The largest file of each kind a reader takes; a larger one is refused unread.
+constexpr std::size_t kMaxTextFile = 1 << 20;    // configuration, descriptions, shaders: 1 MiB
+constexpr std::size_t kMaxImageFile = 64 << 20;  // BMP and TGA: 64 MiB (4096 x 4096 x 32 bits)
+constexpr std::size_t kMaxModelFile = 16 << 20;  // MD2: 16 MiB
+
 // A whole file's bytes; data is null when the file cannot be opened or read.
 struct FileBytes {
     std::unique_ptr<unsigned char[]> data;
@@ -15,4 +20,8 @@ struct FileBytes {
     }
 };
 
-FileBytes ReadFileBytes(const char* path);
+// Reads the file whole. A folder, or a file of more than maxSize bytes, is
+// refused like a missing one, with one log line naming it ("<path> is a
+// folder", "<path> is too large: N bytes"); a missing file logs nothing, the
+// caller says what it was for. Never throws.
+FileBytes ReadFileBytes(const char* path, std::size_t maxSize);

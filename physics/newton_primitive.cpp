@@ -38,9 +38,29 @@ void NewtonPrimitive::initBody(bool convex) {
     NewtonBodySetForceAndTorqueCallback(body, gravitation);
 }
 
-// A body that was never made keeps the matrix it was given.
+namespace {
+
+const char* kindName(int type) {
+    switch (type) {
+    case kBoxBody: return "box";
+    case kRoundBody: return "round";
+    case kModelBody: return "model";
+    default: return "plain";
+    }
+}
+
+}  // namespace
+
+// A body that was never made keeps the matrix it was given. A body the
+// engine took out for motion that stopped being finite is logged once.
 void NewtonPrimitive::fetchMatrix() {
-    if (body) NewtonBodyGetMatrix(body, matrix.m);
+    if (!body) return;
+    NewtonBodyGetMatrix(body, matrix.m);
+    if (NewtonBodyIsBroken(body) && !brokenLogged) {
+        brokenLogged = true;
+        log_txt("a %s body stopped moving in finite numbers: frozen at (%g, %g, %g)",
+                kindName(type), matrix.m[12], matrix.m[13], matrix.m[14]);
+    }
 }
 
 Vertex NewtonPrimitive::getPosition() {

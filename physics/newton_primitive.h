@@ -41,6 +41,8 @@ public:
 
 private:
     void fetchMatrix();
+
+    bool brokenLogged = false;
 };
 
 // The scene's bodies, floor at the head; defined in app/main.cpp.

@@ -79,6 +79,11 @@ void NewtonBodyGetVelocity(const NewtonBody* body, float* velocity);
 void NewtonWorldUnfreezeBody(const NewtonWorld* world, const NewtonBody* body);
 // 1 while the body is at rest or outside the world box, else 0.
 int NewtonBodyGetSleepingState(const NewtonBody* body);
+// Whether a step left the body's place or motion not finite (a NaN or an
+// infinity): it is then taken out of the simulation and rests at its last
+// finite place, so it cannot spread to the bodies it touches. Placing it with
+// NewtonBodySetMatrix simulates it again.
+bool NewtonBodyIsBroken(const NewtonBody* body);
 
 // ---- hinge --------------------------------------------------------------------
 // Pivot and pin direction in world space, taken at creation. A null parent

@@ -116,6 +116,8 @@ void NewtonBodyGetCentreOfMass(const NewtonBody* body, float* com) { put(body->c
 void NewtonBodySetMatrix(const NewtonBody* body, const float* matrix) {
     NewtonBody& b = writableBody(body);
     b.rigid->setCenterOfMassTransform(fromGL(matrix) * shift(b.com));
+    b.lastFinite = fromGL(matrix);
+    b.broken = false;
     if (b.inWorld) b.world->dynamics.updateSingleAabb(b.rigid.get());
     setInWorld(b, insideBox(b));
     wake(b);
@@ -152,6 +154,8 @@ void NewtonBodyGetVelocity(const NewtonBody* body, float* velocity) { put(body->
 
 // A body outside the world box stays frozen.
 void NewtonWorldUnfreezeBody(const NewtonWorld*, const NewtonBody* body) { wake(writableBody(body)); }
+
+bool NewtonBodyIsBroken(const NewtonBody* body) { return body->broken; }
 
 int NewtonBodyGetSleepingState(const NewtonBody* body) {
     return !body->inWorld || !body->dynamic() || !body->rigid->isActive() ? 1 : 0;

@@ -52,6 +52,8 @@ struct NewtonBody {
     float mass = 0;
     NewtonApplyForceAndTorque forceCallback = nullptr;
     bool inWorld = false;  // added to Bullet's world; false once the origin left the world box
+    btTransform lastFinite = btTransform::getIdentity();  // origin frame after the last sound step
+    bool broken = false;   // taken out because its motion stopped being finite numbers
 
     bool dynamic() const { return mass > 0; }
 };

@@ -5,6 +5,7 @@
 #include "platform/newton_internal.h"
 
 #include <algorithm>
+#include <cmath>
 
 using namespace newton_bt;
 
@@ -26,13 +27,34 @@ void beforeStep(btDynamicsWorld* dynamics, btScalar step) {
     runHingeCallbacks(world, step);
 }
 
-// A body whose origin is outside the world box stops where it is.
+bool finite(const btVector3& v) { return std::isfinite(v.x() + v.y() + v.z()); }
+
+bool finiteMotion(const btRigidBody& rigid) {
+    const btMatrix3x3& basis = rigid.getCenterOfMassTransform().getBasis();
+    return finite(rigid.getCenterOfMassPosition()) && finite(basis[0]) && finite(basis[1]) &&
+           finite(basis[2]) && finite(rigid.getLinearVelocity()) && finite(rigid.getAngularVelocity());
+}
+
+void stop(NewtonBody& body) {
+    setInWorld(body, false);
+    body.rigid->setLinearVelocity(btVector3(0, 0, 0));
+    body.rigid->setAngularVelocity(btVector3(0, 0, 0));
+}
+
+// A body whose motion stopped being finite goes back to its last finite
+// place and stops there; one whose origin is outside the world box stops
+// where it is.
 void afterStep(btDynamicsWorld* dynamics, btScalar) {
     for (const auto& body : worldOf(dynamics).bodies) {
-        if (!body->inWorld || !body->dynamic() || !body->rigid->isActive() || insideBox(*body)) continue;
-        setInWorld(*body, false);
-        body->rigid->setLinearVelocity(btVector3(0, 0, 0));
-        body->rigid->setAngularVelocity(btVector3(0, 0, 0));
+        if (!body->inWorld || !body->dynamic() || !body->rigid->isActive()) continue;
+        if (!finiteMotion(*body->rigid)) {
+            body->rigid->setCenterOfMassTransform(body->lastFinite * shift(body->com));
+            body->broken = true;
+            stop(*body);
+            continue;
+        }
+        body->lastFinite = originFrame(*body);
+        if (!insideBox(*body)) stop(*body);
     }
 }
 

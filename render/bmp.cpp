@@ -1,5 +1,5 @@
-// BMP reading: 24-bit uncompressed bottom-up images only, decoded from
-// memory; the file loaders read the whole file and decode its bytes. The
+// BMP reading: 24-bit uncompressed images with Windows headers, rows stored
+// bottom-up or top-down, decoded from memory; the file loaders read the whole file and decode its bytes. The
 // headers are checked against each other and against the length of the bytes
 // before any pixel is read, so a lying header can never cause a read past the
 // end; fill bytes at row ends are dropped so the result is tightly packed.
@@ -9,6 +9,7 @@
 #include "io/file_bytes.h"
 #include "io/little_endian.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -38,13 +39,19 @@ BitmapInfoHeader readInfo(const unsigned char* p) {
 
 // Where the pixel rows of a checked BMP lie in its bytes.
 struct BitmapRows {
-    const unsigned char* first = nullptr;  // the bottom row
-    std::size_t stride = 0;                // bytes from one row to the next, fill included
+    const unsigned char* bottom = nullptr;  // the bottom row
+    std::ptrdiff_t step = 0;  // bytes from one row up to the next, fill included
     std::size_t width = 0;
     std::size_t height = 0;
 };
 
 bool checkFormat(const BitmapInfoHeader& info, const char* fileName) {
+    if (info.biSize < 40) {
+        log_txt("bad BMP %s: info header of %u bytes (OS/2 style), only Windows headers of 40 "
+                "bytes or more are read",
+                fileName, info.biSize);
+        return false;
+    }
     if (info.biBitCount != 24) {
         log_txt("bad BMP %s: %u bits per pixel, only 24 are read", fileName, info.biBitCount);
         return false;
@@ -58,8 +65,8 @@ bool checkFormat(const BitmapInfoHeader& info, const char* fileName) {
         log_txt("bad BMP %s: width %d, not 1 to %lld", fileName, info.biWidth, (long long)kMaxSide);
         return false;
     }
-    if (info.biHeight <= 0 || info.biHeight > kMaxSide) {
-        // A negative height marks rows stored top-down, which is not read.
+    // A negative height marks rows stored top-down.
+    if (info.biHeight == 0 || info.biHeight > kMaxSide || info.biHeight < -kMaxSide) {
         log_txt("bad BMP %s: height %d, not 1 to %lld", fileName, info.biHeight,
                 (long long)kMaxSide);
         return false;
@@ -78,10 +85,11 @@ bool locateRows(const unsigned char* data, std::size_t size, const char* fileNam
     *info = readInfo(data + kFileHeaderSize);
     if (!checkFormat(*info, fileName)) return false;
 
+    const bool topDown = info->biHeight < 0;
     rows->width = std::size_t(info->biWidth);
-    rows->height = std::size_t(info->biHeight);
-    rows->stride = (rows->width * 3 + 3) & ~std::size_t(3);
-    const std::uint64_t needed = std::uint64_t(rows->stride) * rows->height;
+    rows->height = std::size_t(topDown ? -info->biHeight : info->biHeight);
+    const std::size_t stride = (rows->width * 3 + 3) & ~std::size_t(3);
+    const std::uint64_t needed = std::uint64_t(stride) * rows->height;
     if (info->biSizeImage != 0 && info->biSizeImage < needed) {
         log_txt("bad BMP %s: image size field %u, rows need %llu bytes", fileName,
                 info->biSizeImage, (unsigned long long)needed);
@@ -98,7 +106,9 @@ bool locateRows(const unsigned char* data, std::size_t size, const char* fileNam
                 (unsigned long long)(offset + needed));
         return false;
     }
-    rows->first = data + offset;
+    rows->bottom = data + offset + (topDown ? (rows->height - 1) * stride : 0);
+    rows->step = topDown ? -std::ptrdiff_t(stride) : std::ptrdiff_t(stride);
+    info->biHeight = std::int32_t(rows->height);  // rows come out bottom first either way
     return true;
 }
 
@@ -109,7 +119,7 @@ unsigned char* convertRows(const BitmapRows& rows) {
     auto* pixels = static_cast<unsigned char*>(std::malloc(rowBytes * rows.height));
     if (!pixels) return nullptr;
     for (std::size_t y = 0; y < rows.height; ++y) {
-        const unsigned char* src = rows.first + y * rows.stride;
+        const unsigned char* src = rows.bottom + std::ptrdiff_t(y) * rows.step;
         unsigned char* dst = pixels + y * rowBytes;
         for (std::size_t x = 0; x < rows.width; ++x, src += 3, dst += Channels) {
             const unsigned char b = src[0], g = src[1], r = src[2];
@@ -143,13 +153,13 @@ unsigned char* DecodeKeyedBitmap(const unsigned char* data, std::size_t size,
 }
 
 unsigned char* LoadOnlyBitmapFile(const char* fileName, BitmapInfoHeader* info) {
-    FileBytes bytes = ReadFileBytes(fileName);
+    FileBytes bytes = ReadFileBytes(fileName, kMaxImageFile);
     if (!bytes.data) return nullptr;
     return DecodeBitmap(bytes.data.get(), bytes.size, fileName, info);
 }
 
 unsigned char* LoadBitmapFile(const char* fileName, BitmapInfoHeader* info) {
-    FileBytes bytes = ReadFileBytes(fileName);
+    FileBytes bytes = ReadFileBytes(fileName, kMaxImageFile);
     if (!bytes.data) return nullptr;
     return DecodeKeyedBitmap(bytes.data.get(), bytes.size, fileName, info);
 }

@@ -8,8 +8,9 @@
 
 #include <cstddef>
 
-// A 24-bit uncompressed bottom-up BMP as tightly packed R, G, B rows, bottom
-// row first (any row fill bytes dropped); fills info from the file. Null when
+// A 24-bit uncompressed BMP as tightly packed R, G, B rows, bottom row first
+// whichever way the file stores them (any row fill bytes dropped); fills info
+// from the file, with the height as a row count (positive). Null when
 // the bytes do not begin with "BM" (nothing logged) or when the headers do not
 // describe pixel data that lies inside the bytes (one line logged, naming
 // fileName and the bad value).
@@ -20,8 +21,8 @@ unsigned char* DecodeBitmap(const unsigned char* data, std::size_t size, const c
 unsigned char* DecodeKeyedBitmap(const unsigned char* data, std::size_t size,
                                  const char* fileName, BitmapInfoHeader* info);
 
-// An uncompressed 24- or 32-bit true-colour TGA with no identification field
-// and no colour map, as R, G, B (, A) rows in file order; sourceKind 1. On
+// An uncompressed 24- or 32-bit true-colour TGA with no colour map (its
+// identification field skipped), as R, G, B (, A) rows in file order; sourceKind 1. On
 // failure logs "Couldn't load texture2" (header), "Couldn't load texture3"
 // (size or depth) or "Couldn't load texture4" (pixel data short or no memory)
 // and returns a record with null pixels and zero size.

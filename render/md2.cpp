@@ -27,7 +27,7 @@ int CMD2Model::Load(modelfile_t* files) {
 }
 
 bool CMD2Model::LoadMesh(const char* md2File) {
-    FileBytes bytes = ReadFileBytes(md2File);
+    FileBytes bytes = ReadFileBytes(md2File, kMaxModelFile);
     if (!bytes.data) {
         log_txt("could not open model file %s", md2File);
         return false;
@@ -49,7 +49,7 @@ bool CMD2Model::LoadMesh(const char* md2File) {
 
 // Reads the three lines; a path that does not fit its buffer stays empty.
 bool CMD2Model::readDescription(modelfile_t* files) {
-    FileBytes text = ReadFileBytes(files->descFile);
+    FileBytes text = ReadFileBytes(files->descFile, kMaxTextFile);
     if (!text.data) {
         log_txt("could not open model description %s", files->descFile);
         return false;
@@ -60,7 +60,9 @@ bool CMD2Model::readDescription(modelfile_t* files) {
 
 bool ParseModelDescription(std::string_view text, modelfile_t* files) {
     TextScanner in(text);
-    if (in.label("MODELFILE:") && !in.name(files->modelFile, sizeof files->modelFile))
+    if (!in.label("MODELFILE:"))
+        log_txt("%s: does not begin with the label MODELFILE:", files->descFile);
+    else if (!in.name(files->modelFile, sizeof files->modelFile))
         log_txt("%s: no model file name of 1 to 49 characters", files->descFile);
     if (in.label("MODELTEX:") && !in.name(files->skinFile, sizeof files->skinFile))
         log_txt("%s: no skin file name of 1 to 49 characters", files->descFile);

@@ -21,8 +21,9 @@ struct modelfile_t {
     char descFile[256] = {};
 };
 
-// Fills modelFile and skinFile from description text (a name that does not
-// fit its buffer is logged and left empty); returns the overblend flag.
+// Fills modelFile and skinFile from description text (a missing MODELFILE:
+// label, or a name that does not fit its buffer, is logged and the name left
+// empty); returns the overblend flag.
 bool ParseModelDescription(std::string_view text, modelfile_t* files);
 
 class CMD2Model {

@@ -10,6 +10,8 @@ namespace {
 
 constexpr std::size_t kHeaderSize = 68;
 constexpr std::size_t kFrameHeader = 40;  // scale, translate, name
+// No sane model reaches this far from its origin (the world is 400 units across).
+constexpr double kMaxCoordinate = 10000;
 
 enum HeaderField {
     kFrameSize = 4, kVertexCount = 6, kCoordCount = 7, kTriangleCount = 8, kFrameCount = 10,
@@ -56,8 +58,16 @@ bool readCounts(const Reader& in, MD2Data* out, int* coordCount, int* triangleCo
            in.count(kTriangleCount, "triangle count", triangleCount);
 }
 
-// A frame whose scale and translate give a vertex that is not a finite
-// number (infinite, NaN, or beyond float range) is refused.
+// The vertex coordinate of a frame's packed value; NaN, infinite or beyond
+// kMaxCoordinate (also beyond float range) fails the check that follows.
+double unpack(unsigned char packed, float scale, float translate) {
+    return packed * double(scale) + translate;
+}
+
+bool withinBounds(double c) { return std::fabs(c) <= kMaxCoordinate; }
+
+// A frame whose scale and translate give a vertex farther than kMaxCoordinate
+// from the origin (or not a number) is refused, naming the frame and value.
 bool readFrames(const Reader& in, MD2Data* out) {
     const unsigned char* frames = in.data + in.header(kFrameOffset);
     out->vertices.resize(std::size_t(out->frameCount) * std::size_t(out->vertexCount));
@@ -69,12 +79,17 @@ bool readFrames(const Reader& in, MD2Data* out) {
         std::memcpy(translate, frame + 12, sizeof translate);
         const unsigned char* packed = frame + kFrameHeader;
         for (int i = 0; i < out->vertexCount; ++i, packed += 4) {
-            *v++ = Vertex{float(packed[0] * double(scale[0]) + translate[0]),
-                          float(packed[1] * double(scale[1]) + translate[1]),
-                          float(packed[2] * double(scale[2]) + translate[2])};
-            const Vertex& last = v[-1];
-            if (!std::isfinite(last.x) || !std::isfinite(last.y) || !std::isfinite(last.z))
-                return in.refuse("vertex out of range in frame", f);
+            double c[3];
+            for (int k = 0; k < 3; ++k) {
+                c[k] = unpack(packed[k], scale[k], translate[k]);
+                if (!withinBounds(c[k])) {
+                    log_txt("bad MD2 %s: vertex out of range in frame %d: %g, not within %g of "
+                            "the origin",
+                            in.file, f, c[k], kMaxCoordinate);
+                    return false;
+                }
+            }
+            *v++ = Vertex{float(c[0]), float(c[1]), float(c[2])};
         }
     }
     return true;

@@ -48,7 +48,7 @@ void fetchEntryPoints() {
 
 // Gives the file's text to shader, or ends the process when it cannot be read.
 void sourceFromFile(GLhandleARB shader, const char* fileName) {
-    FileBytes file = ReadFileBytes(fileName);
+    FileBytes file = ReadFileBytes(fileName, kMaxTextFile);
     if (!file.data) {
         log_msg("Could not load Shader: %s", fileName);
         std::exit(0);

@@ -1,5 +1,5 @@
-// TGA reading: uncompressed 24- and 32-bit true-colour images with an empty
-// identification field and no colour map, decoded from memory; the file
+// TGA reading: uncompressed 24- and 32-bit true-colour images without a colour
+// map (an identification field is skipped), decoded from memory; the file
 // loader reads the whole file and decodes its bytes. Rows stay in file order
 // whatever the descriptor's origin bit says. Every failure logs one fixed line.
 #include "render/image_decode.h"
@@ -15,9 +15,9 @@
 namespace {
 
 constexpr std::size_t kHeaderSize = 18;
-// No identification field, no colour map, type 2 (uncompressed true-colour),
-// colour-map fields and image origin all zero.
-constexpr unsigned char kFixedHeader[12] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+// After the identification field's length: no colour map, type 2
+// (uncompressed true-colour), colour-map fields and image origin all zero.
+constexpr unsigned char kFixedHeader[11] = {0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
 texture_t noImage() {
     texture_t texture;
@@ -29,11 +29,12 @@ texture_t noImage() {
 // 18); bpp stays 0 when the header is refused.
 texture_t readHeader(const unsigned char* header, std::size_t size) {
     texture_t texture = noImage();
-    if (size < kHeaderSize || std::memcmp(header, kFixedHeader, sizeof kFixedHeader) != 0) {
+    if (size < kHeaderSize || std::memcmp(header + 1, kFixedHeader, sizeof kFixedHeader) != 0) {
         log_txt("Couldn't load texture2");
         return texture;
     }
-    const std::uint32_t width = readLE16(header + 12), height = readLE16(header + 14), bpp = header[16];
+    const std::uint32_t width = readLE16(header + 12), height = readLE16(header + 14);
+    const std::uint32_t bpp = header[16];
     if (width == 0 || height == 0 || (bpp != 24 && bpp != 32)) {
         log_txt("Couldn't load texture3");
         return texture;
@@ -77,16 +78,17 @@ void swapRedBlue(const unsigned char* src, unsigned char* dst, const texture_t& 
 texture_t DecodeTGA(const unsigned char* data, std::size_t size) {
     texture_t texture = readHeader(data, size);
     if (!texture.bpp) return texture;
-    if (imageSize(texture) > size - kHeaderSize) return pixelsMissing();
+    const std::size_t pixelsAt = kHeaderSize + data[0];  // behind the identification field
+    if (pixelsAt > size || imageSize(texture) > size - pixelsAt) return pixelsMissing();
     auto* pixels = static_cast<unsigned char*>(std::malloc(imageSize(texture)));
     if (!pixels) return pixelsMissing();
-    swapRedBlue(data + kHeaderSize, pixels, texture);
+    swapRedBlue(data + pixelsAt, pixels, texture);
     texture.pixels = pixels;
     return texture;
 }
 
 texture_t LoadTGATexture(const char* fileName) {
-    const FileBytes file = ReadFileBytes(fileName);
+    const FileBytes file = ReadFileBytes(fileName, kMaxImageFile);
     if (!file.data) {
         log_txt("Couldn't load texture1");
         return noImage();

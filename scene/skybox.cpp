@@ -68,7 +68,7 @@ int ParseSkyboxNames(std::string_view text, texture_t (&faces)[Skybox::kFaces]) 
 Skybox::Skybox(const char* file, int extent, int offset, int heightScale)
     : extent(extent), offset(offset), heightScale(heightScale) {
     log_txt("\nInitializing Skybox, loading textures...");
-    FileBytes bytes = ReadFileBytes(file);
+    FileBytes bytes = ReadFileBytes(file, kMaxTextFile);
     if (!bytes.data) {
         log_txt("Skybox: could not open %s: no sky is drawn", file);
         return;

@@ -35,6 +35,17 @@ BASS_3DVECTOR listenerRelative(Vertex source, Vertex listenerPos, Vertex listene
             float(std::cos(d * kRadPerDeg) * (rel.z / s) / cosA2)};
 }
 
+// What an error code of the audio library means, for the log.
+const char* errorMeaning(int code) {
+    switch (code) {
+    case BASS_ERROR_FILEOPEN: return "the file cannot be opened";
+    case BASS_ERROR_FORMAT: return "not an audio format that can be read";
+    case BASS_ERROR_INIT: return "no audio device";
+    case BASS_ERROR_NO3D: return "no 3D sound for this file";
+    default: return "the audio library refused it";
+    }
+}
+
 }  // namespace
 
 // The audio layer needs no window, so none is passed.
@@ -49,7 +60,10 @@ void initSound() {
 void playSound(const char* file, int volume) {
     log_txt("Bass Sound loading and playing: %s", file);
     soundStream = BASS_StreamCreateFile(false, file, 0, 0, 0);
-    if (!soundStream) log_txt("Bass Sound: %s is not played (error %i)", file, BASS_ErrorGetCode());
+    if (!soundStream) {
+        const int error = BASS_ErrorGetCode();
+        log_txt("Bass Sound: %s is not played (error %i: %s)", file, error, errorMeaning(error));
+    }
     BASS_Start();
     BASS_StreamPlay(soundStream, false, BASS_SAMPLE_LOOP);
     BASS_ChannelSetAttributes(soundStream, -1, volume, -101);
