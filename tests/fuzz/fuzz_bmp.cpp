@@ -1,6 +1,6 @@
 // BMP decoding, plain and colour-keyed, from the same bytes: both succeed or
-// both fail, a decoded image has rows that lie inside the bytes, the corner
-// pixels match the file's B, G, R triples, and the keyed image is the plain
+// both fail, a decoded image has rows that lie inside the bytes (stored either
+// way up), the corner pixels match the file's B, G, R triples, and the keyed image is the plain
 // one with alpha 0 exactly for pure black. Reading every output pixel makes
 // the sanitizer check the size of each buffer.
 #include "fuzz_support.h"
@@ -30,8 +30,12 @@ void checkImage(const std::uint8_t* data, std::size_t size, const BitmapInfoHead
     const std::size_t stride = (width * 3 + 3) & ~std::size_t(3);
     const std::size_t offset = u32(data + 10);
     FUZZ_CHECK(offset >= 54 && offset <= size && stride * height <= size - offset);
-    checkPixel(rgb, 0, data + offset);
-    checkPixel(rgb, width * height - 1, data + offset + (height - 1) * stride + (width - 1) * 3);
+    // Rows come out bottom first; a negative height in the file stores them top first.
+    const bool topDown = std::int32_t(u32(data + 22)) < 0;
+    const std::uint8_t* bottom = data + offset + (topDown ? (height - 1) * stride : 0);
+    const std::uint8_t* top = data + offset + (topDown ? 0 : (height - 1) * stride);
+    checkPixel(rgb, 0, bottom);
+    checkPixel(rgb, width * height - 1, top + (width - 1) * 3);
     for (std::size_t i = 0; i < width * height; ++i) {
         const unsigned char* p = rgb + 3 * i;
         const unsigned char* q = rgba + 4 * i;

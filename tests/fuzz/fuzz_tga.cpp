@@ -1,24 +1,34 @@
-// TGA decoding: a failure leaves an empty record; a decoded image has the
-// header's size and depth, its pixels lie inside the bytes, and the corner
-// pixels are the file's B, G, R (, A) reordered. Reading the last pixel makes
-// the sanitizer check the size of the buffer.
+// TGA reading, from memory and through the file path (the whole-file read,
+// then the decoder): both give the same result. A failure leaves an empty
+// record; a decoded image has the header's size and depth, its pixels lie
+// inside the bytes behind the identification field, and the corner pixels
+// are the file's B, G, R (, A) reordered. Reading the last pixel makes the
+// sanitizer check the size of the buffer.
 #include "fuzz_support.h"
 #include "render/image_decode.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
 constexpr std::size_t kHeaderSize = 18;
 
 // The decoded pixel at index against the file's pixel at the same index.
-void checkPixel(const texture_t& image, std::size_t index, const std::uint8_t* data) {
+void checkPixel(const texture_t& image, std::size_t index, const std::uint8_t* pixels) {
     const std::size_t bytes = image.bpp / 8;
     const unsigned char* out = image.pixels + bytes * index;
-    const std::uint8_t* in = data + kHeaderSize + bytes * index;
+    const std::uint8_t* in = pixels + bytes * index;
     FUZZ_CHECK(out[0] == in[2] && out[1] == in[1] && out[2] == in[0]);
     FUZZ_CHECK(bytes == 3 || out[3] == in[3]);
+}
+
+texture_t loadThroughFile(const std::uint8_t* data, std::size_t size) {
+    std::FILE* file = std::fopen("input.tga", "wb");
+    FUZZ_CHECK(file && std::fwrite(data, 1, size, file) == size && std::fclose(file) == 0);
+    return LoadTGATexture("input.tga");
 }
 
 }  // namespace
@@ -26,7 +36,10 @@ void checkPixel(const texture_t& image, std::size_t index, const std::uint8_t* d
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TrimFuzzLog();
     texture_t image = DecodeTGA(data, size);
+    texture_t loaded = loadThroughFile(data, size);
     FUZZ_CHECK(image.sourceKind == 1 && image.glTexture == 0);
+    FUZZ_CHECK(loaded.width == image.width && loaded.height == image.height &&
+               loaded.bpp == image.bpp && !loaded.pixels == !image.pixels);
     if (!image.pixels) {
         FUZZ_CHECK(image.width == 0 && image.height == 0);
         return 0;
@@ -36,9 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(image.width == std::uint32_t(data[12] | data[13] << 8) &&
                image.height == std::uint32_t(data[14] | data[15] << 8));
     const std::size_t count = std::size_t(image.width) * image.height;
-    FUZZ_CHECK(count > 0 && count * (image.bpp / 8) <= size - kHeaderSize);
-    checkPixel(image, 0, data);
-    checkPixel(image, count - 1, data);
+    const std::size_t pixelsAt = kHeaderSize + data[0];
+    FUZZ_CHECK(count > 0 && pixelsAt <= size && count * (image.bpp / 8) <= size - pixelsAt);
+    checkPixel(image, 0, data + pixelsAt);
+    checkPixel(image, count - 1, data + pixelsAt);
+    FUZZ_CHECK(std::memcmp(image.pixels, loaded.pixels, count * (image.bpp / 8)) == 0);
     std::free(image.pixels);
+    std::free(loaded.pixels);
     return 0;
 }
