@@ -1,107 +1,155 @@
-// The program's sound functions against a silent device (OpenAL Soft's null
-// driver) and no device at all: where move3DSound places a source and at
-// what frequency, read back from the audio library, and quiet failure.
-#include "sound/audio_files.h"
-
+// The audio library and the program's sound functions on OpenAL Soft's WAV
+// writer: the device's life, attribute limits, the fallback without 3D, and
+// what the music sounds like, read back by hand from what the writer recorded
+// in real time.
 #include "platform/bass.h"
 #include "sound/sound.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+#include <sndfile.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <vector>
 
 using namespace testing_support;
 
 namespace {
 
-struct Placed {
-    BASS_3DVECTOR position;
-    std::uint32_t freq;
+// OpenAL Soft reads its configuration once a process, so all tests share one:
+// the WAV writer (stereo, 16 bits, 44.1 kHz, undithered) into a file of this
+// process, removed at exit with its configuration.
+const struct WaveWriter {
+    WaveWriter() {
+        writeFile(base + ".ini", "[general]\nfrequency = 44100\nchannels = stereo\nsample-type = int16\n"
+                                 "dither = false\n[wave]\nfile = " + base + ".wav\n");
+        setenv("ALSOFT_CONF", (base + ".ini").c_str(), 1);
+        setenv("ALSOFT_DRIVERS", "wave", 1);
+    }
+    ~WaveWriter() { std::filesystem::remove(base + ".wav"), std::filesystem::remove(base + ".ini"); }
+
+    std::string base = "/tmp/varne-sound-" + std::to_string(getpid());
+} output;
+
+// A mono 16-bit WAV of a sine of `hz` at amplitude 0.5.
+void writeTone(const char* name, double hz, double seconds, int rate) {
+    SF_INFO info{0, rate, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+    std::vector<float> samples(std::size_t(seconds * rate));
+    for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = float(0.5 * std::sin(2 * M_PI * hz * i / rate));
+    SNDFILE* file = sf_open(name, SFM_WRITE, &info);
+    sf_write_float(file, samples.data(), sf_count_t(samples.size()));
+    sf_close(file);
+}
+
+// The left channel of the recording from its first sound on: the output runs from the device's opening.
+std::vector<float> recordedLeft() {
+    const std::string bytes = readFile(output.base + ".wav");
+    std::vector<float> left;
+    for (std::size_t at = bytes.find("data") + 8; at + 4 <= bytes.size(); at += 4)
+        left.push_back(float(std::int16_t(std::uint8_t(bytes[at]) | bytes[at + 1] << 8)) / 32768);
+    left.erase(left.begin(), std::find_if(left.begin(), left.end(), [](float s) { return std::fabs(s) > 0.01f; }));
+    return left;
+}
+
+// Root mean square and sign changes of the samples from `from` to `to` seconds.
+std::pair<double, int> measure(const std::vector<float>& s, double from, double to) {
+    const std::size_t first = std::size_t(from * 44100), last = std::min(std::size_t(to * 44100), s.size());
+    double sum = 0;
+    int changes = 0;
+    for (std::size_t i = first; i < last; ++i) {
+        sum += s[i] * s[i];
+        changes += i > first && (s[i - 1] < 0) != (s[i] < 0);
+    }
+    return {last > first ? std::sqrt(sum / double(last - first)) : 0, changes};
+}
+
+class Sound : public testing::Test {
+protected:
+    void SetUp() override {
+        writeTone("mono.wav", 440, 0.1, 22050);
+        unsetenv("VARNE_AUDIO_NO3D");
+        setenv("VARNE_MESSAGEBOX", "yes", 1);
+    }
+    void TearDown() override { killSound(); }
+
+    TempDir dir;
 };
-
-Placed placeAndRead(std::uint32_t channel, Vertex source, float pitch, Vertex listenerPos, Vertex listenerDir) {
-    move3DSound(channel, source.x, source.y, source.z, pitch, listenerPos, listenerDir);
-    Placed p{{NAN, NAN, NAN}, 0};
-    EXPECT_TRUE(BASS_ChannelGet3DPosition(channel, &p.position, nullptr, nullptr));
-    EXPECT_TRUE(BASS_ChannelGetAttributes(channel, &p.freq, nullptr, nullptr));
-    return p;
-}
-
-void expectAt(const BASS_3DVECTOR& v, float x, float y, float z) {
-    EXPECT_NEAR(v.x, x, 1e-5f);
-    EXPECT_NEAR(v.y, y, 1e-5f);
-    EXPECT_NEAR(v.z, z, 1e-5f);
-}
 
 }  // namespace
 
-TEST(SoundPlacement, TurnsTheSourceIntoTheListenersViewAndSetsThePitch) {
-    TempDir dir;
-    useAudioDriver("null");
-    writeFile("beep.wav", toneWav(300, 0.1, 44100));
-    initSound();
-    const std::uint32_t channel = load3DSound("beep.wav");
-    ASSERT_NE(channel, 0u);
-    EXPECT_EQ(countOf(readFile("log.txt"), "Bass Sound loading: beep.wav"), 1);
-
-    const Vertex origin = newV(0, 0, 0);
-    // Looking along +z the source at 45 degrees to the right stays there.
-    Placed p = placeAndRead(channel, newV(100, 0, 100), 0.5f, origin, newV(0, 0, 1));
-    expectAt(p.position, 1, 0, 1);
-    EXPECT_EQ(p.freq, 10500u);
-    // Looking along +x it is 45 degrees to the left; a listener elsewhere sees the offset.
-    p = placeAndRead(channel, newV(150, 0, 150), -1, newV(50, 0, 50), newV(1, 0, 0));
-    expectAt(p.position, -1, 0, 1);
-    EXPECT_EQ(p.freq, 6000u);
-    // Looking along -x (a1 90 degrees, z divided by -100).
-    p = placeAndRead(channel, newV(100, 0, 100), 1, origin, newV(-1, 0, 0));
-    expectAt(p.position, -1, 0, -1);
-    EXPECT_EQ(p.freq, 12000u);
-    killSound();
-}
-
-TEST(SoundPlacement, SourcesWhereTheAnglesDivideByZeroGetTheirPlainOffset) {
-    TempDir dir;
-    useAudioDriver("null");
-    writeFile("beep.wav", toneWav(300, 0.1, 44100));
-    initSound();
-    const std::uint32_t channel = load3DSound("beep.wav");
-    ASSERT_NE(channel, 0u);
-
-    const Vertex origin = newV(0, 0, 0), alongX = newV(1, 0, 0);
-    const Vertex sources[] = {newV(0, 0, 100), newV(0, 0, -300), newV(0, 50, 0), newV(100, 0, 0), origin};
-    for (const Vertex& s : sources) {
-        for (const Vertex& dir : {alongX, newV(0, 0, 1), origin}) {
-            const Placed p = placeAndRead(channel, s, 0, origin, dir);
-            expectAt(p.position, s.x / 100, s.y / 100, s.z / 100);
-        }
-    }
-    // A zero view direction with a well-placed source is no answer either.
-    expectAt(placeAndRead(channel, newV(100, 0, 100), 0, origin, origin).position, 1, 0, 1);
-    killSound();
-}
-
-TEST(SoundShutdown, WithoutAnyDeviceEveryCallIsQuiet) {
-    TempDir dir;
-    useAudioDriver("no-such-driver");
-    setenv("VARNE_MESSAGEBOX", "yes", 1);
-    writeFile("music.wav", toneWav(440, 0.1, 44100));
-
-    initSound();
-    playSound("music.wav", 75);
-    EXPECT_EQ(soundStream, 0u);
-    const std::uint32_t channel = load3DSound("music.wav");
-    EXPECT_EQ(channel, 0u);
-    play3DSound(channel);
-    move3DSound(channel, 1, 2, 3, 0.5f, newV(0, 0, 0), newV(0, 0, 1));
-    new3DPos();
-    stop3DSound(channel);
-    EXPECT_EQ(CPUusage(), 0.0f);
-    stopSound();
-    killSound();
+TEST_F(Sound, TheDeviceOpensOnceClosesOnceAndForgetsItsStreams) {
+    EXPECT_FALSE(BASS_StreamCreateFile(false, "mono.wav", 0, 0, 0));
     EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_INIT);
+    ASSERT_TRUE(BASS_Init(-1, 44100, BASS_DEVICE_3D, nullptr));
+    EXPECT_FALSE(BASS_Init(-1, 44100, 0, nullptr));
+    EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_ALREADY);
+    const std::uint32_t stream = BASS_StreamCreateFile(false, "mono.wav", 0, 0, 0);
+    EXPECT_TRUE(BASS_StreamPlay(stream, false, BASS_SAMPLE_LOOP));
+    EXPECT_TRUE(BASS_Free());
+    EXPECT_FALSE(BASS_Free());
+    ASSERT_TRUE(BASS_Init(-1, 44100, 0, nullptr));
+    EXPECT_FALSE(BASS_ChannelStop(stream));
+    EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_HANDLE);
+}
 
-    const std::string log = readFile("log.txt");
-    EXPECT_EQ(countOf(log, "Bass Sound loading and playing: music.wav"), 1);
-    EXPECT_EQ(countOf(log, "Kein 3D-Sound"), 0);  // only a missing 3D device is reported
+// Frequency 100 to 100000 Hz (0: the file's own), volume 0 to 100, pan -100 to
+// 100; -1, -1 and -101 keep the value. One value out of range changes nothing.
+TEST_F(Sound, AttributesChangeOnlyWhatIsGivenAndInRange) {
+    ASSERT_TRUE(BASS_Init(-1, 44100, 0, nullptr));
+    const std::uint32_t stream = BASS_StreamCreateFile(false, "mono.wav", 0, 0, 0);
+    const struct { int freq, volume, pan; bool ok; int now[3]; } cases[] = {
+        {100, 0, -100, true, {100, 0, -100}},          {100000, 100, 100, true, {100000, 100, 100}},
+        {99, 50, 0, false, {100000, 100, 100}},        {100001, 50, 0, false, {100000, 100, 100}},
+        {1000, 101, 0, false, {100000, 100, 100}},     {1000, 50, -102, false, {100000, 100, 100}},
+        {0, 40, -101, true, {22050, 40, 100}},         {-1, -1, -60, true, {22050, 40, -60}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(BASS_ChannelSetAttributes(stream, c.freq, c.volume, c.pan), c.ok) << c.freq << ' ' << c.volume;
+        std::uint32_t freq = 0, volume = 0;
+        int pan = 0;
+        ASSERT_TRUE(BASS_ChannelGetAttributes(stream, &freq, &volume, &pan));
+        EXPECT_EQ(int(freq), c.now[0]) << c.freq;
+        EXPECT_EQ(int(volume), c.now[1]) << c.volume;
+        EXPECT_EQ(pan, c.now[2]) << c.pan;
+    }
+}
+
+TEST_F(Sound, WithoutA3DDeviceItWarnsOnceAndStillPlaysTheMusicAtItsVolume) {
+    setenv("VARNE_AUDIO_NO3D", "1", 1);
+    initSound();
+    playSound("mono.wav", 75);
+    std::uint32_t volume = 0;
+    EXPECT_TRUE(BASS_ChannelGetAttributes(soundStream, nullptr, &volume, nullptr));
+    EXPECT_EQ(volume, 75u);
+    EXPECT_EQ(load3DSound("mono.wav"), 0u);  // positional sources need 3D
+    EXPECT_EQ(countOf(readFile("log.txt"), "Kein 3D-Sound unterstuetzt! Es wird nur Hintergrundmusik gespielt"), 1);
+}
+
+// Volume is linear amplitude. At 100 a centred source leaves each of the two
+// speakers at the -6 to -3 dB of the usual panning laws (0.5 to 0.71 of the
+// file's level; OpenAL Soft's is -4.5 dB). A file shorter than one decoded
+// piece loops as seamlessly as a longer one: 400 and 440 Hz tones change sign
+// 800 and 880 times a second, and no 10 ms stretch is much quieter than the whole.
+TEST_F(Sound, MusicLoopsWithoutAGapAtItsVolume) {
+    writeTone("short.wav", 400, 0.05, 22050);
+    writeTone("long.wav", 440, 0.5, 44100);  // whole periods
+    const struct { const char* file; int volume, changes; } cases[] = {{"short.wav", 100, 800}, {"long.wav", 75, 880}};
+    double rms[2];
+    for (int i = 0; i < 2; ++i) {
+        initSound();
+        playSound(cases[i].file, cases[i].volume);
+        usleep(1200 * 1000);
+        killSound();
+        const std::vector<float> left = recordedLeft();
+        int changes;
+        std::tie(rms[i], changes) = measure(left, 0.1, 1.1);
+        EXPECT_NEAR(changes, cases[i].changes, 10) << cases[i].file;
+        for (double t = 0.1; t + 0.01 <= 1.1; t += 0.01)
+            ASSERT_GT(measure(left, t, t + 0.01).first, 0.5 * rms[i]) << cases[i].file << ": a gap at " << t << " s";
+    }
+    EXPECT_NEAR(rms[0] / (0.5 / std::sqrt(2.0)), 0.6, 0.1);
+    EXPECT_NEAR(rms[1] / rms[0], 0.75, 0.02);
 }
