@@ -3,49 +3,30 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 using namespace testing_support;
 
-namespace {
-FileList parse(const std::string& text) { return ParseFileList(text.data(), text.size()); }
-}  // namespace
-
-TEST(FileList, NamesAreReadWhateverTheWhitespace) {
-    FileList a = parse("[FILES]\nFONT: data/f.bmp\nLOGO: data/l.tga\nanything after");
-    EXPECT_STREQ(a.font, "data/f.bmp");
-    EXPECT_STREQ(a.logo, "data/l.tga");
-    FileList b = parse("  \n\n[FILES]FONT:f.bmp\t\r\n LOGO:\n\nl.tga");
-    EXPECT_STREQ(b.font, "f.bmp");
-    EXPECT_STREQ(b.logo, "l.tga");
+TEST(FileList, NamesFollowTheirLabelsInOrderAndFitSixtyThreeCharacters) {
+    const std::string n63(63, 'n'), n64(64, 'n');
+    const struct { std::string text, font, logo; } cases[] = {
+        {" \n[FILES]FONT:f.bmp\t\r\n LOGO:\n\nl.tga", "f.bmp", "l.tga"},
+        {"[FILES]\nFONT: " + n63 + "\nLOGO: " + n64, n63, ""},
+        {"[FILES]\nLOGO: l.tga\nFONT: f.bmp", "", ""},
+        {"[files]\nFONT: f.bmp", "", ""},
+    };
+    for (const auto& c : cases) {
+        const FileList list = ParseFileList(c.text.data(), c.text.size());
+        EXPECT_EQ(list.font, c.font) << c.text;
+        EXPECT_EQ(list.logo, c.logo) << c.text;
+    }
 }
 
-TEST(FileList, LabelsMatchExactlyAndInOrder) {
-    EXPECT_STREQ(parse("[files]\nFONT: f.bmp\nLOGO: l.tga").font, "");
-    FileList swapped = parse("[FILES]\nLOGO: l.tga\nFONT: f.bmp");
-    EXPECT_STREQ(swapped.font, "");
-    EXPECT_STREQ(swapped.logo, "");
-    FileList noLogo = parse("[FILES]\nFONT: f.bmp\nLogo: l.tga");
-    EXPECT_STREQ(noLogo.font, "f.bmp");
-    EXPECT_STREQ(noLogo.logo, "");
-}
-
-TEST(FileList, OverlongNamesAreNotTakenAndEmptyTextIsHarmless) {
-    std::string longName(64, 'n');
-    FileList list = parse("[FILES]\nFONT: " + longName + "\nLOGO: " + std::string(63, 'l'));
-    EXPECT_STREQ(list.font, "");
-    EXPECT_EQ(std::string(list.logo), std::string(63, 'l'));
-    EXPECT_STREQ(ParseFileList("", 0).font, "");
-    EXPECT_STREQ(parse("[FILES]\nFONT:").font, "");
-}
-
-TEST(FileList, MissingFileOrNameIsLoggedOnce) {
+TEST(FileList, AMissingFileOrLogoNameIsLoggedWithTheFileName) {
     TempDir dir;
-    EXPECT_STREQ(LoadFileList(true).font, "");
-    EXPECT_EQ(countOf(readFile("log.txt"), "Could not open data/settings.txt"), 1);
+    LoadFileList(true);
     writeFile("data/settings.txt", "[FILES]\nFONT: f.bmp\n");
     EXPECT_STREQ(LoadFileList(true).font, "f.bmp");
-    EXPECT_EQ(countOf(readFile("log.txt"), "no LOGO: name"), 1);
-    LoadFileList(false);
-    EXPECT_EQ(countOf(readFile("log.txt"), "no LOGO: name"), 1);
+    LoadFileList(false);  // the scene asks for no logo
+    const std::string log = readFile("log.txt");
+    EXPECT_EQ(countOf(log, "Could not open data/settings.txt"), 1);
+    EXPECT_EQ(countOf(log, "data/settings.txt: no LOGO: name of 1 to 63 characters"), 1);
 }

@@ -1,74 +1,30 @@
-// The skybox description file: the six names whatever the whitespace, and
-// what is kept and logged when the file, a label or a name is wrong. The
-// faces named here do not exist, so nothing reaches GL.
+// The skybox description file. The faces named here do not exist, so
+// nothing reaches GL.
 #include "scene/skybox.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 using namespace testing_support;
 
-namespace {
-
-const char* const kNames[Skybox::kFaces] = {"u.tga", "d/1.tga", "2.bmp",
-                                            "3.tga", "4.tga",   "dn.tga"};
-
-void expectNames(const Skybox& sky, const std::string (&names)[Skybox::kFaces]) {
+// Any whitespace separates the parts; a name of 51 characters is not taken, a
+// wrong label ends the reading, and each refusal is logged with the file name.
+TEST(Skybox, NamesFollowTheirLabelsInOrderAndFitFiftyCharacters) {
+    TempDir dir;
+    const std::string n50(50, 'n');
+    writeFile("sky.txt", " \nSKY_UP:u.tga\r\n\tSKY1:\n\n" + n50 + " SKY2: " + std::string(51, 'l') +
+                             "\nSKY3:\t3\nSKY4:\n4 SKY_DOWN: dn");
+    writeFile("wrong.txt", "SKY_UP: u.tga\nSKY1: 1.tga\nsky2: 2.tga\nSKY3: 3.tga\n");
+    Skybox sky("sky.txt", 1, 1, 1), wrong("wrong.txt", 1, 1, 1), none("no.txt", 1, 1, 1);
+    const std::string want[Skybox::kFaces] = {"u.tga", n50, "", "3", "4", "dn"};
+    const std::string wantBeforeTheWrongLabel[Skybox::kFaces] = {"u.tga", "1.tga"};
     for (int i = 0; i < Skybox::kFaces; ++i) {
-        EXPECT_EQ(sky.textures[i].name, names[i]) << "face " << i;
-        EXPECT_EQ(sky.textures[i].glTexture, 0u) << "face " << i;
+        EXPECT_EQ(sky.textures[i].name, want[i]) << i;
+        EXPECT_EQ(wrong.textures[i].name, wantBeforeTheWrongLabel[i]) << i;
     }
-}
-
-}  // namespace
-
-TEST(Skybox, AllSixNamesAreReadWhateverTheWhitespace) {
-    const std::string text =
-        "  \n\nSKY_UP:u.tga\r\n\tSKY1:\n\n  d/1.tga SKY2: 2.bmp\nSKY3:\t3.tga\n\n"
-        "SKY4:\n4.tga\n   SKY_DOWN:      dn.tga";
-    texture_t faces[Skybox::kFaces];
-    EXPECT_EQ(ParseSkyboxNames(text, faces), 6);
-    for (int i = 0; i < Skybox::kFaces; ++i) EXPECT_STREQ(faces[i].name, kNames[i]);
-}
-
-TEST(Skybox, AMissingFileLeavesAnEmptySkyAndOneLine) {
-    TempDir dir;
-    Skybox sky("nosuch/sky.txt", 3000, 2000, 4);
-    expectNames(sky, {"", "", "", "", "", ""});
-    EXPECT_EQ(sky.extent, 3000);
-    EXPECT_EQ(sky.heightScale, 4);
+    EXPECT_EQ(sky.textures[0].glTexture, 0u);
     const std::string log = readFile("log.txt");
-    EXPECT_EQ(countOf(log, "\nInitializing Skybox, loading textures..."), 1);
-    EXPECT_EQ(countOf(log, "Skybox:"), 1);
-    EXPECT_EQ(countOf(log, "nosuch/sky.txt"), 1);
-    EXPECT_EQ(countOf(log, "loading texture: "), 0);
-}
-
-TEST(Skybox, AWrongLabelKeepsTheFacesBeforeItAndLogsItOnce) {
-    TempDir dir;
-    writeFile("sky.txt", "SKY_UP: u.tga\nSKY1: d/1.tga\nsky2: 2.bmp\nSKY3: 3.tga\n"
-                         "SKY4: 4.tga\nSKY_DOWN: dn.tga\n");
-    Skybox sky("sky.txt", 3000, 2000, 4);
-    // The names stay in the records the loader returned.
-    expectNames(sky, {"u.tga", "d/1.tga", "", "", "", ""});
-    const std::string log = readFile("log.txt");
-    EXPECT_EQ(countOf(log, "Skybox:"), 1);
-    EXPECT_EQ(countOf(log, "sky.txt: no SKY2: label"), 1);
-    EXPECT_EQ(countOf(log, "loading texture: "), 2);
-    EXPECT_EQ(countOf(log, "\nSkybox succesfully initialized\n"), 1);
-}
-
-TEST(Skybox, ANameOfMoreThanFiftyCharactersIsNotTaken) {
-    TempDir dir;
-    const std::string fifty(46, 'n'), longer(47, 'l');
-    writeFile("sky.txt", "SKY_UP: " + fifty + ".tga\nSKY1: " + longer + ".tga\nSKY2: 2.bmp\n"
-                         "SKY3: 3.tga\nSKY4: 4.tga\nSKY_DOWN:");
-    Skybox sky("sky.txt", 3000, 2000, 4);
-    expectNames(sky, {fifty + ".tga", "", "2.bmp", "3.tga", "4.tga", ""});
-    const std::string log = readFile("log.txt");
-    EXPECT_EQ(countOf(log, "Skybox:"), 2);
-    EXPECT_EQ(countOf(log, "after SKY1:"), 1);
-    EXPECT_EQ(countOf(log, "after SKY_DOWN:"), 1);
+    EXPECT_EQ(countOf(log, "Skybox: sky.txt: no name of 1 to 50 characters after SKY2:"), 1);
+    EXPECT_EQ(countOf(log, "Skybox: wrong.txt: no SKY2: label"), 1);
+    EXPECT_EQ(countOf(log, "Skybox: could not open no.txt"), 1);
 }
