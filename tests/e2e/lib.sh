@@ -41,8 +41,26 @@ open_launcher() {
   xdotool windowfocus --sync "$(window_id 3D-Varne)" || fail "no launcher window"
 }
 
+# Focuses the scene window, unless the program already ended on its own.
 focus_scene() {
   wait_log "Starting the Main-Loop"
+  sleep 0.5
+  running || return 0
   SCENE=$(window_id 3D-Varne)
   xdotool windowfocus --sync "$SCENE" || fail "no scene window"
+}
+
+edit() { local file=$1; shift; "$@" <"$SRC/data/$file" >"data/$file"; }
+
+# <reader> <launcher|scene> <expected log text> <edit command...>. The scene starts with Enter
+# at once: a fullscreen mode this display lacks, answered with a window.
+damaged() {
+  local name=$1 stage=$2 expected=$3
+  shift 3
+  ANSWER=yes open_launcher edit "$@"
+  [ "$stage" = launcher ] || { press Return; focus_scene; sleep 1; }
+  press Escape
+  expect_exit_0
+  grep -qF -- "$expected" log.txt || fail "$name: log never showed: $expected"
+  echo "ok: $name: $(grep -F -- "$expected" log.txt | head -n 1)"
 }
