@@ -1,9 +1,8 @@
-// MD2 models on a real context: coordinates against the skin actually
-// loaded, the order in which triangles are emitted, and the display list
-// drawing what immediate mode draws.
+// An MD2 model on a real context, read back in feedback mode: the corners as
+// emitted, their texture coordinates over the skin actually loaded, their
+// lighting, and the display list drawing the same.
 #include "render/md2.h"
 #include "support/gl_window.h"
-#include "support/md2_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -14,104 +13,46 @@ using namespace testing_support;
 
 namespace {
 
-class Md2GL : public testing::Test {
-protected:
-    // Writes the model and a skin of the given size, and loads them.
-    void load(Md2File& f, int skinWidth, int skinHeight) {
-        f.layOut();
-        writeFile("m.md2", f.bytes());
-        Rows rows(size_t(skinHeight), std::vector<Rgb>(size_t(skinWidth), Rgb{200, 100, 50}));
-        rows[0][0] = {20, 220, 90};
-        writeFile("skin.bmp", bmpOf(rows));
-        writeFile("m.txt", "MODELFILE: m.md2\nMODELTEX: skin.bmp\nOVERBLEND BLACK?: 0\n");
-        ASSERT_EQ(model.Load("m.txt"), 1);
-    }
-
-    TempDir dir;
-    TestGLWindow window{128, 128};
-    CMD2Model model;
-};
-
-// Seven vertices, seven coordinates; triangle (4, 5, 6) with coordinates (7, 8, 9)
-// less 3, so that vertex k and coordinate k can be told apart in the output.
-Md2File numbered() {
-    Md2File f;
-    f.frames = {{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {10, 10, 0}, {10, 90, 0}, {90, 10, 0}}};
-    f.coords = {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {16, 0}, {32, 0}, {48, 0}};
-    f.triangles = {{{4, 5, 6}, {4, 5, 6}}};
-    return f;
+template <class Draw>
+std::vector<GLfloat> feedbackOf(Draw draw) {
+    std::vector<GLfloat> values(64);
+    glFeedbackBuffer(GLsizei(values.size()), GL_3D_COLOR_TEXTURE, values.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    values.resize(size_t(glRenderMode(GL_RENDER)));
+    return values;
 }
 
 }  // namespace
 
-TEST_F(Md2GL, CoordinatesAreDividedByTheLoadedSkinNotTheHeader) {
-    Md2File f = numbered();
-    f.coords[4] = {64, 32};
-    load(f, 256, 128);
-    EXPECT_FLOAT_EQ(model.texCoords[4].s, 0.25f);
-    EXPECT_FLOAT_EQ(model.texCoords[4].t, 0.25f);
-}
-
-TEST_F(Md2GL, TrianglesAreEmittedInTheOrderZeroTwoOne) {
-    Md2File f = numbered();
-    load(f, 64, 64);
+// one_triangle.md2: vertices (-1, 0, 3), (126.5, 0, 3), (-1, 255, 3) with
+// pixel coordinates (0, 0), (64, 32), (64, 32); its header claims a 256 x 256
+// skin, the one loaded is 3 x 1.
+TEST(Md2GL, CornersRunZeroTwoOneWithCoordinatesOverTheLoadedSkin) {
+    TempDir dir;
+    TestGLWindow window{128, 128};
+    writeFile("m.md2", readFile(VARNE_SOURCE_DIR "/tests/fuzz/corpus/md2/one_triangle.md2"));
+    writeFile("skin.bmp", readFile(VARNE_SOURCE_DIR "/tests/fuzz/corpus/bmp/3x1_stride_12.bmp"));
+    writeFile("m.txt", "MODELFILE: m.md2\nMODELTEX: skin.bmp\nOVERBLEND BLACK?: 0\n");
+    CMD2Model model;
+    model.Load("m.txt");  // an empty model when it cannot load: nothing drawn below
     glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, 128, 0, 128, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    std::vector<GLfloat> feedback(64);
-    glFeedbackBuffer(GLsizei(feedback.size()), GL_3D_COLOR_TEXTURE, feedback.data());
-    glRenderMode(GL_FEEDBACK);
-    model.RenderFrame(0);
-    ASSERT_GT(glRenderMode(GL_RENDER), 0);
-    ASSERT_EQ(feedback[0], GLfloat(GL_POLYGON_TOKEN));
-    ASSERT_EQ(feedback[1], 3.0f);
-    const int stride = 3 + 4 + 4;  // window position, colour, texture coordinate
-    const float expectX[3] = {10, 90, 10}, expectS[3] = {0.25f, 0.75f, 0.5f};
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_FLOAT_EQ(feedback[size_t(2 + k * stride)], expectX[k]) << k;
-        EXPECT_FLOAT_EQ(feedback[size_t(2 + k * stride + 7)], expectS[k]) << k;
-    }
-}
-
-TEST_F(Md2GL, TheDisplayListDrawsWhatImmediateModeDraws) {
-    Md2File f;
-    f.frames = {{{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {128, 128, 255}}};
-    f.coords = {{0, 0}, {8, 0}, {0, 8}, {8, 8}};
-    f.triangles = {{{0, 2, 1}, {0, 2, 1}}, {{0, 1, 3}, {0, 1, 3}}, {{1, 2, 3}, {1, 2, 3}}};
-    load(f, 8, 8);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-20, 280, -20, 280, -300, 300);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glRotatef(30, 1, 1, 0);
-    glEnable(GL_TEXTURE_2D);
+    glOrtho(-1, 127, 0, 256, -10, 10);  // window x = x + 1
     glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_DEPTH_TEST);
-    auto frame = [](auto draw) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        draw();
-        std::vector<unsigned char> pixels(128 * 128 * 4);
-        glReadPixels(0, 0, 128, 128, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
-    };
-    auto immediate = frame([&] { model.RenderFrame(0); });
-    auto listed = frame([&] { model.RenderFrame(); });
-    EXPECT_EQ(immediate, listed);
-    EXPECT_NE(immediate, frame([] {}));  // something was drawn at all
-}
+    glEnable(GL_LIGHT0);  // shining along -z
 
-TEST(VectorMathGL, TranslatevNegatesZ) {
-    TestGLWindow window(16, 16);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatev(newV(1, 2, 3));
-    GLfloat m[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, m);
-    EXPECT_FLOAT_EQ(m[12], 1.0f);
-    EXPECT_FLOAT_EQ(m[13], 2.0f);
-    EXPECT_FLOAT_EQ(m[14], -3.0f);
+    const std::vector<GLfloat> drawn = feedbackOf([&] { model.RenderFrame(0); });
+    // A polygon token, the corner count, then per corner window x, y, z, colour
+    // r, g, b, a and texture s, t, r, q.
+    ASSERT_EQ(drawn.size(), 2u + 3 * 11);
+    const float x[3] = {0, 0, 127.5f}, s[3] = {0, 64.0f / 3, 64.0f / 3}, t[3] = {0, 32, 32};
+    for (int k = 0; k < 3; ++k) {
+        const GLfloat* corner = &drawn[size_t(2 + k * 11)];
+        EXPECT_FLOAT_EQ(corner[0], x[k]) << k;
+        // The normal faces the side from which the corners run counter-clockwise: -z.
+        EXPECT_LT(corner[3], 0.1f) << k;
+        EXPECT_FLOAT_EQ(corner[7], s[k]) << k;
+        EXPECT_FLOAT_EQ(corner[8], t[k]) << k;
+    }
+    EXPECT_EQ(feedbackOf([&] { model.RenderFrame(); }), drawn);  // the display list
 }

@@ -1,6 +1,6 @@
-// Textures on a real GL context: what an uploaded texture looks like when
-// drawn (colour key, row order, tight rows), and the texture-unit state the
-// bind and unbind calls leave behind, with and without multitexturing.
+// Textures and the bitmap font on a real GL context, read back as pixels:
+// uploaded texels, the texture units left behind, and where glyphs land.
+#include "render/font.h"
 #include "render/gl_entry.h"
 #include "render/texture.h"
 #include "support/gl_window.h"
@@ -9,97 +9,40 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
 using namespace testing_support;
-using Rgba = std::array<unsigned char, 4>;
 
-namespace {
+const std::string kSeeds = VARNE_SOURCE_DIR "/tests/fuzz/corpus/";
 
-// Fills the 256 x 256 window with the bound texture over a cleared background.
-void drawTexturedQuad(Rgb background) {
-    glClearColor(background[0] / 255.0f, background[1] / 255.0f, background[2] / 255.0f, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glColor3f(1, 1, 1);
-    glBegin(GL_QUADS);
-    glTexCoordARB(0, 0, 0);
-    glVertex2f(-1, -1);
-    glTexCoordARB(1, 0, 0);
-    glVertex2f(1, -1);
-    glTexCoordARB(1, 1, 0);
-    glVertex2f(1, 1);
-    glTexCoordARB(0, 1, 0);
-    glVertex2f(-1, 1);
-    glEnd();
-}
-
-Rgb rgbAt(int x, int y) {
-    Rgba p = pixelAt(x, y);
-    return {p[0], p[1], p[2]};
-}
-
-GLint intOf(GLenum what) {
-    GLint v = 0;
-    glGetIntegerv(what, &v);
-    return v;
-}
-
-bool enabledOnUnit(int unit) {
-    glext::glActiveTextureARB(GLenum(GL_TEXTURE0_ARB + unit));
-    return glIsEnabled(GL_TEXTURE_2D);
-}
-
-const Rgb kBlack{0, 0, 0}, kRed{255, 0, 0}, kGreen{0, 255, 0}, kWhite{255, 255, 255};
-const Rgb kGrey{128, 128, 128};
-
-}  // namespace
-
-TEST(TextureGL, BlackTexelsOfABmpShowTheBackgroundAndRowsRunBottomUp) {
-    TempDir dir;
-    TestGLWindow window;
-    writeFile("key.bmp", bmpOf({{kBlack, kRed}, {kGreen, kWhite}}));
-    MultiTexturing();
-    texture_t t = LoadTexture("key.bmp", false);
-    ASSERT_NE(t.glTexture, 0u);
-    EXPECT_EQ(intOf(GL_TEXTURE_BINDING_2D), GLint(t.glTexture));  // left bound
-    EXPECT_EQ(t.bpp, 32u);
-
-    glBindTex(t, 0);
-    drawTexturedQuad(kGrey);
-    EXPECT_EQ(rgbAt(64, 64), kGrey);  // the black texel, bottom left
-    EXPECT_EQ(rgbAt(192, 64), kRed);
-    EXPECT_EQ(rgbAt(64, 192), kGreen);
-    EXPECT_EQ(rgbAt(192, 192), kWhite);
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-
-    std::string log = readFile("log.txt");
-    EXPECT_NE(log.find("loading texture: key.bmp\ngenerating texture\nTexture information:\n"
-                       "\tbpp: 32\n\twidth: 2\n\theight: 2\n\nfinished loading texture\n\n"),
-              std::string::npos)
-        << log;
-}
-
-TEST(TextureGL, TgaWithRowsNotAMultipleOfFourBytesDrawsRightAndLeavesBlendingOff) {
-    TempDir dir;
-    TestGLWindow window;
-    // Two 24-bit pixels make rows of 6 bytes, which GL would read as 8 by default.
-    writeFile("odd.tga", tgaOf({{kRed, kGreen}, {kWhite, kRed}}));
-    texture_t t = LoadTexture("odd.tga", false);
-    ASSERT_NE(t.glTexture, 0u);
-    EXPECT_EQ(t.sourceKind, 1);
-    EXPECT_EQ(t.bpp, 24u);
-
-    glEnable(GL_TEXTURE_2D);  // the single-texture path leaves this to the caller
-    glBindTex(t, 0);
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
-    drawTexturedQuad(kGrey);
-    EXPECT_EQ(rgbAt(64, 64), kRed);
-    EXPECT_EQ(rgbAt(192, 64), kGreen);
-    EXPECT_EQ(rgbAt(64, 192), kWhite);
-    EXPECT_EQ(rgbAt(192, 192), kRed);
+TEST(TextureGL, TexelsDrawBottomRowFirstWithBlackSeeThroughInBmpsOnly) {
+    const Rgb grey{128, 128, 128};
+    struct Case { const char* file; Rgb drawn[4]; } cases[] = {  // bottom row first
+        {"bmp/2x2_padded_rows.bmp", {{255, 0, 0}, grey, {0, 0, 255}, {255, 255, 255}}},
+        // Rows of 6 bytes, which GL would read as 8 unless told otherwise.
+        {"tga/2x2_24.tga", {{2, 1, 0}, {5, 4, 3}, {8, 7, 6}, {11, 10, 9}}},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        TestGLWindow window;  // 256 x 256, filled with the texture over a grey background
+        MultiTexturing();
+        glBindTex(LoadTexture((kSeeds + c.file).c_str(), false), 0);
+        glClearColor(grey[0] / 255.0f, grey[1] / 255.0f, grey[2] / 255.0f, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glBegin(GL_QUADS);
+        for (auto [s, t] : {std::array{0, 0}, {1, 0}, {1, 1}, {0, 1}}) {
+            glTexCoordARB(float(s), float(t), 0);
+            glVertex2i(2 * s - 1, 2 * t - 1);
+        }
+        glEnd();
+        for (int k = 0; k < 4; ++k) {
+            const auto p = pixelAt(64 + 128 * (k % 2), 64 + 128 * (k / 2));
+            EXPECT_EQ((Rgb{p[0], p[1], p[2]}), c.drawn[k]) << c.file << k;
+        }
+    }
 }
 
 TEST(TextureGL, UnbindAllSwitchesUnitsZeroToThreeOffAndLeavesUnitThreeActive) {
@@ -107,84 +50,46 @@ TEST(TextureGL, UnbindAllSwitchesUnitsZeroToThreeOffAndLeavesUnitThreeActive) {
     TestGLWindow window;
     MultiTexturing();
     ASSERT_TRUE(multitex);
-    ASSERT_GE(maxTextureUnits, 4);
-    EXPECT_EQ(readFile("log.txt"),
-              "Multitexturing supported!\n" + std::to_string(maxTextureUnits) + " Texture Units\n");
-
-    writeFile("t.bmp", bmpOf({{kRed}}));
-    texture_t t = LoadTexture("t.bmp", true);
+    const texture_t t = LoadTexture((kSeeds + "bmp/1x1.bmp").c_str(), true);
+    auto active = [] { GLint u = 0; glGetIntegerv(GL_ACTIVE_TEXTURE_ARB, &u); return u; };
     for (int unit = 0; unit < 4; ++unit) glBindTex(t, unit);
-    EXPECT_EQ(intOf(GL_ACTIVE_TEXTURE_ARB), GL_TEXTURE3_ARB);
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
-
-    glTexCoordARB(0.5f, 0.25f, 2);
-    glext::glActiveTextureARB(GL_TEXTURE2_ARB);
-    GLfloat coords[4] = {};
-    glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coords);
-    EXPECT_EQ(coords[0], 0.5f);
-    EXPECT_EQ(coords[1], 0.25f);
-
     glUnbindAll();
-    EXPECT_EQ(intOf(GL_ACTIVE_TEXTURE_ARB), GL_TEXTURE3_ARB);
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
-    for (int unit = 0; unit < 4; ++unit) EXPECT_FALSE(enabledOnUnit(unit)) << unit;
-
+    EXPECT_EQ(active(), GL_TEXTURE3_ARB);
+    EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_ALPHA_TEST));
+    for (int unit = 0; unit < 4; ++unit) {
+        glext::glActiveTextureARB(GLenum(GL_TEXTURE0_ARB + unit));
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << unit;
+    }
     glBindTex(t, 0);
-    EXPECT_EQ(intOf(GL_ACTIVE_TEXTURE_ARB), GL_TEXTURE0_ARB);
+    EXPECT_EQ(active(), GL_TEXTURE0_ARB);
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
 }
 
-TEST(TextureGL, WithoutMultitexturingOnlyUnitZeroIsAddressed) {
+// Glyphs are 16 units square and 10 apart, their bottoms at 530 - y; a byte
+// without a glyph draws nothing but moves on like one.
+TEST(FontGL, GlyphsLandOnTheVirtualScreen) {
     TempDir dir;
-    TestGLWindow window;
-    writeFile("t.bmp", bmpOf({{kRed}}));
-    texture_t t = LoadTexture("t.bmp", true);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    ASSERT_FALSE(multitex);
-
-    glBindTex(t, 1);
-    EXPECT_EQ(intOf(GL_TEXTURE_BINDING_2D), 0);
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));  // the colour key still switches blending on
-    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
-    glTexCoordARB(0.5f, 0.25f, 1);
-    GLfloat coords[4] = {};
-    glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coords);
-    EXPECT_EQ(coords[0], 0.0f);
-    EXPECT_EQ(coords[1], 0.0f);
-
-    glBindTex(t, 0);
-    glTexCoordARB(0.5f, 0.25f, 0);
-    glGetFloatv(GL_CURRENT_TEXTURE_COORDS, coords);
-    EXPECT_EQ(intOf(GL_TEXTURE_BINDING_2D), GLint(t.glTexture));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_EQ(coords[0], 0.5f);
-    EXPECT_EQ(coords[1], 0.25f);
-
-    glUnbindAll();
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_EQ(intOf(GL_ACTIVE_TEXTURE_ARB), GL_TEXTURE0_ARB);
-}
-
-TEST(TextureGL, AFailedLoadUploadsNothingAndDrawsUntextured) {
-    TempDir dir;
-    TestGLWindow window;
-    MultiTexturing();
-    writeFile("bad.bmp", bmpOf({{kRed}}).substr(0, 56));
-    for (const char* name : {"missing.bmp", "bad.bmp", "missing.tga", "image.png"}) {
-        texture_t t = LoadTexture(name, true);
-        EXPECT_EQ(t.glTexture, 0u) << name;
-        EXPECT_EQ(t.pixels, nullptr) << name;
-        EXPECT_EQ(intOf(GL_TEXTURE_BINDING_2D), 0) << name;
-
-        glBindTex(t, 0);
-        drawTexturedQuad(kGrey);
-        EXPECT_EQ(rgbAt(128, 128), kWhite) << name;  // the plain quad colour
-        glUnbindAll();
-        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << name;
-    }
-    std::string log = readFile("log.txt");
-    EXPECT_EQ(countOf(log, "generating texture"), 0) << log;
-    EXPECT_EQ(countOf(log, "could not load texture"), 4) << log;
+    TestGLWindow window{800, 600};  // one unit of the virtual screen is one pixel
+    // 16 x 16 glyph cells, all black but that of 'A' (33: row 2 from the top, column 1).
+    Rows cells(256, std::vector<Rgb>(256, Rgb{0, 0, 0}));
+    for (int y = 256 - 48; y < 256 - 32; ++y)
+        for (int x = 16; x < 32; ++x) cells[size_t(y)][size_t(x)] = {255, 0, 0};
+    writeFile("font.tga", tgaOf(cells));
+    glBuildFont(LoadTexture("font.tga", false));
+    // The lit box (left, bottom, right, top pixel) of white text printed at (50, 100).
+    auto litBox = [](auto print, const char* text) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        print(255, 255, 255, 50, 100, text);
+        std::vector<unsigned char> red(800 * 600);
+        glReadPixels(0, 0, 800, 600, GL_RED, GL_UNSIGNED_BYTE, red.data());
+        std::vector<int> xs, ys;
+        for (int i = 0; i < 800 * 600; ++i)
+            if (red[size_t(i)] > 128) xs.push_back(i % 800), ys.push_back(i / 800);
+        const auto [left, right] = std::minmax_element(xs.begin(), xs.end());
+        const auto [bottom, top] = std::minmax_element(ys.begin(), ys.end());
+        return xs.empty() ? std::array{0, 0, 0, 0} : std::array{*left, *bottom, *right, *top};
+    };
+    EXPECT_EQ(litBox(glPrint, "AA"), (std::array{50, 430, 75, 445}));
+    EXPECT_EQ(litBox(glPrint, "\x01\xC8" "A"), (std::array{70, 430, 85, 445}));  // no glyph
+    EXPECT_EQ(litBox(glPrintSmall, "AA"), (std::array{50, 430, 83, 453}));  // 20.8 x 24, 13 apart
 }
