@@ -144,3 +144,25 @@ TEST_F(Physics, AModelThatYieldsNoVerticesMakesNoBodyAndAsksToQuit) {
     ASSERT_TRUE(plat::PeekMessage(&m));
     EXPECT_EQ(m.message, unsigned(plat::WM_QUIT));
 }
+
+// A force that is not a number makes the body's motion non-finite: the engine
+// puts it back at its last finite place and takes it out; its neighbour falls
+// on as before, and the body says so in the log once.
+TEST_F(Physics, ABodyWhoseMotionTurnsNonFiniteIsFrozenAtItsLastPlaceAndLoggedOnce) {
+    NewtonBox broken(world, newV(0, 50, 0), 10, 2), neighbour(world, newV(8, 50, 0), 10, 2);
+    NewtonUpdate(world, 0.05f);
+    const Vertex before = broken.getPosition();
+    NewtonBodySetForceAndTorqueCallback(broken.getBody(), [](const NewtonBody* body) {
+        const float force[3] = {0, std::nanf(""), 0};
+        NewtonBodySetForce(body, force);
+    });
+    for (int i = 0; i < 10; ++i) NewtonUpdate(world, 0.05f);
+    EXPECT_TRUE(NewtonBodyIsBroken(broken.getBody()));
+    const Vertex after = broken.getPosition();
+    EXPECT_TRUE(after.x == before.x && after.y == before.y && after.z == before.z);
+    EXPECT_NEAR(neighbour.getPosition().y, 50 - 4.9f * 0.55f * 0.55f, 0.1f);
+    broken.getPosition();
+    EXPECT_EQ(countOf(readFile("log.txt"), "a box body stopped moving in finite numbers: frozen at "
+                                           "(0, 4"),
+              1);
+}

@@ -1,10 +1,12 @@
 // MD2 decoding of the hand-built seeds of the fuzz corpus: vertices, and every
 // damaged file refused with its log line.
+#include "render/md2.h"
 #include "render/md2_decode.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -50,7 +52,11 @@ TEST(Md2Decode, DamagedFilesAreRefusedWithTheBadFieldAndLeaveNothing) {
         {"vertex_index_out_of_range.md2", "vertex index 3"},
         {"coord_index_out_of_range.md2", "texture coordinate index 2"},
         // Found by fuzzing: frame 0's translate y made +infinity.
-        {"one_triangle.md2", "vertex out of range in frame 0", 88 + 16, "\0\0\x80\x7f"},
+        {"one_triangle.md2", "vertex out of range in frame 0: inf, not within 10000 of the origin",
+         88 + 16, "\0\0\x80\x7f"},
+        // Finite, but no model reaches that far: 1e15 as frame 0's translate y.
+        {"one_triangle.md2", "vertex out of range in frame 0: 1e+15, not within 10000 of the origin",
+         88 + 16, "\xa9\x5f\x63\x58"},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -61,4 +67,14 @@ TEST(Md2Decode, DamagedFilesAreRefusedWithTheBadFieldAndLeaveNothing) {
         EXPECT_TRUE(m.vertices.empty() && m.pixelCoords.empty() && m.triangles.empty()) << c.file;
         EXPECT_EQ(readFile("log.txt"), std::string("bad MD2 m.md2: ") + c.logged + "\n");
     }
+}
+
+TEST(ModelDescription, AMissingLabelIsNamedWithItsFile) {
+    TempDir dir;
+    modelfile_t files;
+    std::snprintf(files.descFile, sizeof files.descFile, "gem.txt");
+    EXPECT_FALSE(ParseModelDescription("\xEF\xBB\xBFMODELFILE: gem.md2\nMODELTEX: gem.tga\n", &files));
+    EXPECT_EQ(files.modelFile[0], '\0');
+    EXPECT_STREQ(files.skinFile, "");
+    EXPECT_EQ(readFile("log.txt"), "gem.txt: does not begin with the label MODELFILE:\n");
 }

@@ -27,22 +27,27 @@ TEST(TextureFiles, GiveRowsBottomFirstWithoutFillOrOneLogLineAndNoPixels) {
         const char* file;
         Pixels pixels;
         const char* logged = nullptr;  // what its log line holds; none for a good file
-        std::size_t at = 0;            // a byte changed first, if not 0
-        char value = 0;
+        std::size_t at = 0;            // where bytes are replaced first, if not 0
+        std::string patch = "";
     } cases[] = {
         // Green, black, red 1; three fill bytes end the row. Only pure black is see-through.
         {"bmp/3x1_stride_12.bmp", {0, 255, 0, 255, 0, 0, 0, 0, 1, 0, 0, 255}},
         // Red, black; blue, white; two fill bytes end each row; an image size field of 0.
         {"bmp/2x2_padded_rows.bmp",
-         {255, 0, 0, 255, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255}, nullptr, 34, 0},
+         {255, 0, 0, 255, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255}, nullptr, 34, {0}},
+        // The same rows with height -2 are stored top-down: they come out the other way up.
+        {"bmp/2x2_padded_rows.bmp",
+         {0, 0, 255, 255, 255, 255, 255, 255, 255, 0, 0, 255, 0, 0, 0, 0}, nullptr, 22, "\xfe\xff"
+         "\xff\xff"},
+        {"bmp/top_down_height", {255, 0, 0, 255}},
+        {"bmp/1x1.bmp", {}, "x.bmp: info header of 12 bytes (OS/2 style)", 14, "\x0c"},
         {"bmp/magic_only", {}, "x.bmp: file length 2"},
         {"bmp/header_cut_53", {}, "x.bmp: file length 53"},
         {"bmp/bits_32", {}, "x.bmp: 32 bits per pixel"},
         {"bmp/rle_compressed", {}, "x.bmp: compression 1"},
-        {"bmp/1x1.bmp", {}, "x.bmp: width 0", 18, 0},
+        {"bmp/1x1.bmp", {}, "x.bmp: width 0", 18, {0}},
         {"bmp/over_max_side", {}, "x.bmp: width 16385"},
-        {"bmp/top_down_height", {}, "x.bmp: height -1"},
-        {"bmp/1x1.bmp", {}, "x.bmp: height 16385", 23, 0x40},
+        {"bmp/1x1.bmp", {}, "x.bmp: height 16385", 23, "\x40"},
         {"bmp/huge_claim_16384", {}, "x.bmp: image size field 4"},
         {"bmp/size_image_too_small", {}, "x.bmp: image size field 15"},
         {"bmp/offset_inside_header", {}, "x.bmp: pixel data offset 20"},
@@ -53,7 +58,9 @@ TEST(TextureFiles, GiveRowsBottomFirstWithoutFillOrOneLogLineAndNoPixels) {
         {"tga/2x2_24.tga", {2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9}},
         {"tga/3x1_32_origin_top.tga", {2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11}},
         {"tga/empty", {}, "texture2"},        {"tga/header_cut_17", {}, "texture2"},
-        {"tga/id_field", {}, "texture2"},     {"tga/rle_type_10", {}, "texture2"},
+        {"tga/rle_type_10", {}, "texture2"},
+        // A one-byte identification field ('X') before the black pixel is skipped.
+        {"tga/id_field", {0, 0, 0}, nullptr, 18, "X"},
         {"tga/bits_16", {}, "texture3"},      {"tga/zero_width", {}, "texture3"},
         {"tga/pixels_short", {}, "texture4"}, {"tga/huge_claim_65535", {}, "texture4"},
     };
@@ -61,7 +68,7 @@ TEST(TextureFiles, GiveRowsBottomFirstWithoutFillOrOneLogLineAndNoPixels) {
         TempDir dir;
         const bool tga = std::string(c.file).starts_with("tga/");
         std::string file = seed(c.file);
-        if (c.at) file[c.at] = c.value;
+        if (c.at) file.replace(c.at, c.patch.size(), c.patch);
         writeFile(tga ? "x.tga" : "x.bmp", file);
         std::vector<texture_t> loaded = {tga ? LoadTGATexture("x.tga") : LoadBMPTexture("x.bmp")};
         // TGA bytes are decoded from memory too, from a copy of exactly their length.
