@@ -16,8 +16,9 @@ plat::PixelFormatDescriptor WindowPixelFormat(int bits) {
     return pfd;
 }
 
-const char* AttachGLContext(plat::Window* window, int format, const plat::PixelFormatDescriptor& pfd,
-                            plat::DeviceContext*& dc, plat::GLContext*& rc) {
+const char* AttachGLContext(plat::Window* window, int format,
+                            const plat::PixelFormatDescriptor& pfd, plat::DeviceContext*& dc,
+                            plat::GLContext*& rc) {
     if (!(dc = plat::GetDC(window))) return "Can't Create A GL Device Context.";
     if (!format) format = plat::ChoosePixelFormat(dc, pfd);
     if (!format) return "Can't Find A Suitable PixelFormat.";

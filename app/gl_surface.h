@@ -10,8 +10,9 @@ plat::PixelFormatDescriptor WindowPixelFormat(int bits);
 
 // Takes the window's device context, sets the format (when 0, the closest to
 // pfd) and makes a new context current. Returns the failure message, or null.
-const char* AttachGLContext(plat::Window* window, int format, const plat::PixelFormatDescriptor& pfd,
-                            plat::DeviceContext*& dc, plat::GLContext*& rc);
+const char* AttachGLContext(plat::Window* window, int format,
+                            const plat::PixelFormatDescriptor& pfd, plat::DeviceContext*& dc,
+                            plat::GLContext*& rc);
 
 // Releases what is set, each once, reporting failures in a box; clears all three.
 void ReleaseGLWindow(plat::Window*& window, plat::DeviceContext*& dc, plat::GLContext*& rc);

@@ -62,13 +62,15 @@ bool CreateGLWindow(const char* title, int width, int height, int bits, bool ful
         return false;
     }
     if (settings->doFullscreen() && !enterFullscreen(width, height, bits)) return false;
-    if (!(hWnd = createWindow(title, width, height))) return abandonWindow("Window Creation Error.");
+    if (!(hWnd = createWindow(title, width, height)))
+        return abandonWindow("Window Creation Error.");
     if (!descriptorBuilt) {
         pfd = WindowPixelFormat(bits);
         descriptorBuilt = true;
     }
     int format = arbMultisampleSupported ? arbMultisampleFormat : 0;
-    if (const char* error = AttachGLContext(hWnd, format, pfd, hDC, hRC)) return abandonWindow(error);
+    if (const char* error = AttachGLContext(hWnd, format, pfd, hDC, hRC))
+        return abandonWindow(error);
     if (!arbMultisampleSupported && settings->IsEnabled("ANTIALIAS")) {
         log_txt("checking for FSAA Support");
         if (InitMultisample(hInstance, hWnd, pfd)) {
@@ -99,6 +101,8 @@ bool InitMultisample(void*, plat::Window* window, plat::PixelFormatDescriptor) {
         plat::wglGetProcAddress("wglChoosePixelFormatARB"));
     if (!choose) return arbMultisampleSupported = false;
     plat::DeviceContext* dc = plat::GetDC(window);
+    // Attribute and value pairs, a pair a line.
+    // clang-format off
     int attributes[] = {plat::WGL_DRAW_TO_WINDOW_ARB, 1,
                         plat::WGL_SUPPORT_OPENGL_ARB, 1,
                         plat::WGL_ACCELERATION_ARB, plat::WGL_FULL_ACCELERATION_ARB,
@@ -110,6 +114,7 @@ bool InitMultisample(void*, plat::Window* window, plat::PixelFormatDescriptor) {
                         plat::WGL_SAMPLE_BUFFERS_ARB, 1,
                         plat::WGL_SAMPLES_ARB, 4,
                         0, 0};
+    // clang-format on
     const float floatAttributes[] = {0, 0};
     for (int samples : {4, 2}) {
         attributes[19] = samples;

@@ -40,8 +40,8 @@ int WinMain() {
     if (!menu.CreateGLWindow("3D-Varne", 600, 400, 16, false)) return 0;
     if (init_quit) return 0;
     plat::ShowCursor(false);
-    if (!CreateGLWindow("3D-Varne", settings->ScreenX(), settings->ScreenY(),
-                        settings->ScreenBPP(), settings->doFullscreen(), false))
+    if (!CreateGLWindow("3D-Varne", settings->ScreenX(), settings->ScreenY(), settings->ScreenBPP(),
+                        settings->doFullscreen(), false))
         return 0;
     log_txt("Starting the Main-Loop");
     MainLoop(drawAndPresent);
@@ -72,10 +72,10 @@ plat::LRESULT WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
         plat::PostQuitMessage(0);
         return 0;
     case plat::WM_SIZE:
-        ReSizeGLScene(int(plat::loWord(plat::WPARAM(lParam))), int(plat::hiWord(plat::WPARAM(lParam))));
+        ReSizeGLScene(int(plat::loWord(plat::WPARAM(lParam))),
+                      int(plat::hiWord(plat::WPARAM(lParam))));
         return 0;
-    default:
-        break;
+    default: break;
     }
     if (HandleInputMessage(msg, wParam, active, keys)) return 0;
     return plat::DefWindowProc(window, msg, wParam, lParam);

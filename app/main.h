@@ -6,8 +6,7 @@
 
 // Runs the whole program; the exit code is 0 on every path.
 int WinMain();
-plat::LRESULT WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
-                      plat::LPARAM lParam);
+plat::LRESULT WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam, plat::LPARAM lParam);
 // Releases the physics world and the audio; runs at most once per run.
 void OnClose();
 // Dispatches every waiting message; when none waits, ends on Escape (unless

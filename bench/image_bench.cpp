@@ -141,22 +141,21 @@ varne_bench::Body timed(unsigned char* (*load)(), void (*release)(void*)) {
     };
 }
 
-const bool added =
-    varne_bench::check("bmp pixels equal stb_image's",
-                       [] { return matches(oursBmpFile, stbBmpFile, true); }) &&
-    varne_bench::check("tga pixels equal stb_image's",
-                       [] { return matches(oursTgaFile, stbTgaFile, false); }) &&
-    varne_bench::check("bmp pixels decoded from memory equal stb_image's",
-                       [] { return matches(oursBmpMemory, stbBmpMemory, true); }) &&
-    varne_bench::check("tga pixels decoded from memory equal stb_image's",
-                       [] { return matches(oursTgaMemory, stbTgaMemory, false); }) &&
-    varne_bench::compare("bmp_vs_stb", timed(oursBmpFile, freeOurs),
-                         timed(stbBmpFile, stbi_image_free)) &&
-    varne_bench::compare("tga_vs_stb", timed(oursTgaFile, freeOurs),
-                         timed(stbTgaFile, stbi_image_free)) &&
-    varne_bench::compare("bmp_decode_vs_stb", timed(oursBmpMemory, freeOurs),
-                         timed(stbBmpMemory, stbi_image_free)) &&
-    varne_bench::compare("tga_decode_vs_stb", timed(oursTgaMemory, freeOurs),
-                         timed(stbTgaMemory, stbi_image_free));
+const bool added = varne_bench::check("bmp pixels equal stb_image's",
+                                      [] { return matches(oursBmpFile, stbBmpFile, true); }) &&
+                   varne_bench::check("tga pixels equal stb_image's",
+                                      [] { return matches(oursTgaFile, stbTgaFile, false); }) &&
+                   varne_bench::check("bmp pixels decoded from memory equal stb_image's",
+                                      [] { return matches(oursBmpMemory, stbBmpMemory, true); }) &&
+                   varne_bench::check("tga pixels decoded from memory equal stb_image's",
+                                      [] { return matches(oursTgaMemory, stbTgaMemory, false); }) &&
+                   varne_bench::compare("bmp_vs_stb", timed(oursBmpFile, freeOurs),
+                                        timed(stbBmpFile, stbi_image_free)) &&
+                   varne_bench::compare("tga_vs_stb", timed(oursTgaFile, freeOurs),
+                                        timed(stbTgaFile, stbi_image_free)) &&
+                   varne_bench::compare("bmp_decode_vs_stb", timed(oursBmpMemory, freeOurs),
+                                        timed(stbBmpMemory, stbi_image_free)) &&
+                   varne_bench::compare("tga_decode_vs_stb", timed(oursTgaMemory, freeOurs),
+                                        timed(stbTgaMemory, stbi_image_free));
 
 }  // namespace

@@ -19,7 +19,8 @@ void readBytes(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(ReadFileBytes(kModel, kMaxModelFile).data);
 }
 
-const bool added = varne_bench::check("the test model loads", [] { return CMD2Model().LoadMesh(kModel); }) &&
-                   varne_bench::compare("md2_vs_read", loadMesh, readBytes);
+const bool added =
+    varne_bench::check("the test model loads", [] { return CMD2Model().LoadMesh(kModel); }) &&
+    varne_bench::compare("md2_vs_read", loadMesh, readBytes);
 
 }  // namespace

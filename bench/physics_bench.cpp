@@ -10,9 +10,9 @@
 #include "platform/newton.h"
 #include "render/md2.h"
 
-#include <btBulletDynamicsCommon.h>
 #include <BulletCollision/CollisionShapes/btConvexHullShape.h>
 #include <LinearMath/btConvexHullComputer.h>
+#include <btBulletDynamicsCommon.h>
 
 #include <algorithm>
 #include <array>
@@ -56,9 +56,9 @@ const std::vector<float>& gemPoints() {
 
 // Floor, cylinder, cubes 10, 5 and 6 (the first and third hinged), sphere, gem.
 const std::vector<BodySpec> kScene = {
-    {Kind::box, {150, 10, 150}, 0, {0, 0, 0}},   {Kind::cylinder, {5, 6, 1}, 10, {2, 50, 0}},
-    {Kind::box, {10, 10, 10}, 20, {0, 100, 0}},  {Kind::box, {5, 5, 5}, 10, {0, 20, 20}},
-    {Kind::box, {6, 6, 6}, 10, {6, 130, 5}},     {Kind::sphere, {6, 6, 6}, 10, {-20, 10, -20}},
+    {Kind::box, {150, 10, 150}, 0, {0, 0, 0}},  {Kind::cylinder, {5, 6, 1}, 10, {2, 50, 0}},
+    {Kind::box, {10, 10, 10}, 20, {0, 100, 0}}, {Kind::box, {5, 5, 5}, 10, {0, 20, 20}},
+    {Kind::box, {6, 6, 6}, 10, {6, 130, 5}},    {Kind::sphere, {6, 6, 6}, 10, {-20, 10, -20}},
     {Kind::hull, {1, 1, 1}, 40, {30, 30, 10}},
 };
 constexpr int kChild = 2, kParent = 4, kSpinning = 1;
@@ -69,7 +69,8 @@ const Vec3 kPivot = {1, 0, 0}, kPin = {-6.0f / 31, -30.0f / 31, -5.0f / 31};
 std::vector<BodySpec> pile(int n) {
     std::vector<BodySpec> bodies = {kScene[0]};
     for (int i = 0; i < n; ++i) {
-        const float x = float(i % 22) * 6 - 63, z = float(i / 22 % 22) * 6 - 63, y = 10 + float(i / 484) * 6;
+        const float x = float(i % 22) * 6 - 63, z = float(i / 22 % 22) * 6 - 63,
+                    y = 10 + float(i / 484) * 6;
         bodies.push_back({Kind::box, {4, 4, 4}, 1, {x, y, z}});
     }
     return bodies;
@@ -89,7 +90,8 @@ const HullMass& gemMass() {
     static const HullMass mass = [] {
         NewtonWorld* world = NewtonCreate(nullptr, nullptr);
         const std::vector<float>& p = gemPoints();
-        NewtonCollision* hull = NewtonCreateConvexHull(world, int(p.size() / 3), p.data(), 12, nullptr);
+        NewtonCollision* hull =
+            NewtonCreateConvexHull(world, int(p.size() / 3), p.data(), 12, nullptr);
         HullMass m;
         NewtonConvexCollisionCalculateInertialMatrix(hull, m.inertia.data(), m.centre.data());
         NewtonDestroy(world);
@@ -124,7 +126,8 @@ public:
     OurWorld& operator=(const OurWorld&) = delete;
 
     void addSceneJoints() {
-        NewtonJoint* hinge = NewtonConstraintCreateHinge(world, kPivot.data(), kPin.data(), bodies[kChild], bodies[kParent]);
+        NewtonJoint* hinge = NewtonConstraintCreateHinge(world, kPivot.data(), kPin.data(),
+                                                         bodies[kChild], bodies[kParent]);
         NewtonHingeSetUserCallback(hinge, holdAtZero);
         NewtonBodySetOmega(bodies[kSpinning], kSpin.data());
     }
@@ -148,11 +151,13 @@ private:
     NewtonCollision* shape(const BodySpec& b) {
         switch (b.kind) {
         case Kind::box: return NewtonCreateBox(world, b.size[0], b.size[1], b.size[2], nullptr);
-        case Kind::sphere: return NewtonCreateSphere(world, b.size[0], b.size[0], b.size[0], nullptr);
+        case Kind::sphere:
+            return NewtonCreateSphere(world, b.size[0], b.size[0], b.size[0], nullptr);
         case Kind::cylinder: return NewtonCreateCylinder(world, b.size[0], b.size[1], nullptr);
         case Kind::hull: break;
         }
-        return NewtonCreateConvexHull(world, int(gemPoints().size() / 3), gemPoints().data(), 12, nullptr);
+        return NewtonCreateConvexHull(world, int(gemPoints().size() / 3), gemPoints().data(), 12,
+                                      nullptr);
     }
     // In the program's order of calls.
     NewtonBody* add(const BodySpec& b) {
@@ -160,14 +165,16 @@ private:
         NewtonBody* body = NewtonCreateBody(world, collision);
         if (b.kind == Kind::hull) {
             const HullMass& m = gemMass();
-            NewtonBodySetMassMatrix(body, b.mass, m.inertia[0] * b.mass, m.inertia[1] * b.mass, m.inertia[2] * b.mass);
+            NewtonBodySetMassMatrix(body, b.mass, m.inertia[0] * b.mass, m.inertia[1] * b.mass,
+                                    m.inertia[2] * b.mass);
             NewtonBodySetCentreOfMass(body, m.centre.data());
         } else {
             const Vec3 inertia = boxInertia(b);
             NewtonBodySetMassMatrix(body, b.mass, inertia[0], inertia[1], inertia[2]);
         }
         NewtonReleaseCollision(world, collision);
-        const float matrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, b.position[0], b.position[1], b.position[2], 1};
+        const float matrix[16] = {
+            1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, b.position[0], b.position[1], b.position[2], 1};
         NewtonBodySetMatrix(body, matrix);
         NewtonBodySetForceAndTorqueCallback(body, gravity);
         return body;
@@ -186,9 +193,11 @@ std::unique_ptr<btCollisionShape> rawGem() {
     const btVector3 centre = bt(gemMass().centre);
     std::vector<btVector3> points;
     for (size_t i = 0; i + 2 < gemPoints().size(); i += 3)
-        points.push_back(btVector3(gemPoints()[i], gemPoints()[i + 1], gemPoints()[i + 2]) - centre);
+        points.push_back(btVector3(gemPoints()[i], gemPoints()[i + 1], gemPoints()[i + 2]) -
+                         centre);
     btConvexHullComputer computer;
-    const btScalar shrunk = computer.compute(points[0].m_floats, sizeof(btVector3), int(points.size()), kMargin, 0.25f);
+    const btScalar shrunk =
+        computer.compute(points[0].m_floats, sizeof(btVector3), int(points.size()), kMargin, 0.25f);
     auto hull = std::make_unique<btConvexHullShape>();
     for (int i = 0; i < computer.vertices.size(); ++i) hull->addPoint(computer.vertices[i], false);
     hull->recalcLocalAabb();
@@ -200,7 +209,8 @@ std::unique_ptr<btCollisionShape> rawShape(const BodySpec& b) {
     switch (b.kind) {
     case Kind::box: return std::make_unique<btBoxShape>(bt(b.size) * 0.5f);
     case Kind::sphere: return std::make_unique<btSphereShape>(b.size[0]);
-    case Kind::cylinder: return std::make_unique<btCylinderShapeX>(btVector3(b.size[1] / 2, b.size[0], b.size[0]));
+    case Kind::cylinder:
+        return std::make_unique<btCylinderShapeX>(btVector3(b.size[1] / 2, b.size[0], b.size[0]));
     case Kind::hull: break;
     }
     return rawGem();
@@ -223,9 +233,12 @@ public:
     void addSceneJoints() {
         btVector3 pin = bt(kPin), x, y;
         btPlaneSpace1(pin, x, y);
-        const btTransform frame(btMatrix3x3(x.x(), y.x(), pin.x(), x.y(), y.y(), pin.y(), x.z(), y.z(), pin.z()), bt(kPivot));
+        const btTransform frame(btMatrix3x3(x.x(), y.x(), pin.x(), x.y(), y.y(), pin.y(), x.z(),
+                                            y.z(), pin.z()),
+                                bt(kPivot));
         btRigidBody &a = *bodies[kChild], &b = *bodies[kParent];
-        hinge = std::make_unique<btHingeConstraint>(a, b, a.getCenterOfMassTransform().inverse() * frame,
+        hinge = std::make_unique<btHingeConstraint>(a, b,
+                                                    a.getCenterOfMassTransform().inverse() * frame,
                                                     b.getCenterOfMassTransform().inverse() * frame);
         hinge->enableAngularMotor(true, 0, 1e10f * kStep);
         dynamics.addConstraint(hinge.get(), true);
@@ -249,7 +262,8 @@ private:
         const bool hull = b.kind == Kind::hull;
         const Vec3 unit = gemMass().inertia;
         const btVector3 inertia = hull ? bt(unit) * b.mass : bt(boxInertia(b));
-        btRigidBody::btRigidBodyConstructionInfo info(b.mass, nullptr, shapes.back().get(), inertia);
+        btRigidBody::btRigidBodyConstructionInfo info(b.mass, nullptr, shapes.back().get(),
+                                                      inertia);
         info.m_friction = kFriction;
         info.m_restitution = kRestitution;
         offsets.push_back(hull ? bt(gemMass().centre) : btVector3(0, 0, 0));
@@ -302,18 +316,21 @@ std::vector<Vec3> finalPositions(const std::vector<BodySpec>& specs, bool scene,
 // motor aims at the angle where Bullet's aims at zero speed: positions are
 // equal for the first 2 s, then the gem's landing and, near 4.3 s, the hinged
 // pair's make them drift apart, so the scene's end is compared loosely.
-bool sameWork(const char* what, const std::vector<BodySpec>& specs, bool scene, int steps, float tolerance) {
+bool sameWork(const char* what, const std::vector<BodySpec>& specs, bool scene, int steps,
+              float tolerance) {
     const std::vector<Vec3> ours = finalPositions<OurWorld>(specs, scene, steps);
     const std::vector<Vec3> raw = finalPositions<RawWorld>(specs, scene, steps);
     Vec3 sumOurs{}, sumRaw{};
     float largest = 0;
     for (size_t i = 0; i < ours.size(); ++i) {
         for (int k = 0; k < 3; ++k) sumOurs[k] += ours[i][k], sumRaw[k] += raw[i][k];
-        largest = std::max(largest, std::hypot(ours[i][0] - raw[i][0], ours[i][1] - raw[i][1], ours[i][2] - raw[i][2]));
+        largest = std::max(largest, std::hypot(ours[i][0] - raw[i][0], ours[i][1] - raw[i][1],
+                                               ours[i][2] - raw[i][2]));
     }
-    std::printf("%s after %d steps: position sum ours (%.3f, %.3f, %.3f), bullet (%.3f, %.3f, %.3f); "
-                "largest body distance %.4f\n",
-                what, steps, sumOurs[0], sumOurs[1], sumOurs[2], sumRaw[0], sumRaw[1], sumRaw[2], largest);
+    std::printf(
+        "%s after %d steps: position sum ours (%.3f, %.3f, %.3f), bullet (%.3f, %.3f, %.3f); "
+        "largest body distance %.4f\n",
+        what, steps, sumOurs[0], sumOurs[1], sumOurs[2], sumRaw[0], sumRaw[1], sumRaw[2], largest);
     return largest <= tolerance;
 }
 
@@ -321,25 +338,32 @@ bool sameWork(const char* what, const std::vector<BodySpec>& specs, bool scene, 
 void perBody(benchmark::State& state) {
     const int boxes = int(state.range(0));
     timeSteps<OurWorld>(state, pile(boxes), false, kPileSteps);
-    state.counters["per_body_step"] = benchmark::Counter(double(boxes + 1) * kPileSteps,
-                                                         benchmark::Counter::kIsIterationInvariantRate |
-                                                             benchmark::Counter::kInvert);
+    state.counters["per_body_step"] =
+        benchmark::Counter(double(boxes + 1) * kPileSteps,
+                           benchmark::Counter::kIsIterationInvariantRate |
+                               benchmark::Counter::kInvert);
 }
 
 const bool added =
     varne_bench::check("physics scene: the gem loads, same work as raw Bullet",
                        [] {
-                           return !gemPoints().empty() && sameWork("scene", kScene, true, kSceneSteps * 2 / 5, 1e-3f) &&
+                           return !gemPoints().empty() &&
+                                  sameWork("scene", kScene, true, kSceneSteps * 2 / 5, 1e-3f) &&
                                   sameWork("scene", kScene, true, kSceneSteps, 2);
                        }) &&
     varne_bench::check("physics 1000 boxes: same work as raw Bullet",
-                       [] { return sameWork("1000 boxes", pile(1000), false, kPileSteps, 1e-3f); }) &&
+                       [] {
+                           return sameWork("1000 boxes", pile(1000), false, kPileSteps, 1e-3f);
+                       }) &&
     varne_bench::compare(
-        "physics_scene_vs_bullet", [](benchmark::State& s) { timeSteps<OurWorld>(s, kScene, true, kSceneSteps); },
+        "physics_scene_vs_bullet",
+        [](benchmark::State& s) { timeSteps<OurWorld>(s, kScene, true, kSceneSteps); },
         [](benchmark::State& s) { timeSteps<RawWorld>(s, kScene, true, kSceneSteps); }) &&
     varne_bench::compare(
-        "physics_1000_vs_bullet", [](benchmark::State& s) { timeSteps<OurWorld>(s, pile(1000), false, kPileSteps); },
+        "physics_1000_vs_bullet",
+        [](benchmark::State& s) { timeSteps<OurWorld>(s, pile(1000), false, kPileSteps); },
         [](benchmark::State& s) { timeSteps<RawWorld>(s, pile(1000), false, kPileSteps); }) &&
-    benchmark::RegisterBenchmark("physics_per_body", perBody)->Arg(100)->Arg(1000)->Arg(5000) != nullptr;
+    benchmark::RegisterBenchmark("physics_per_body", perBody)->Arg(100)->Arg(1000)->Arg(5000) !=
+        nullptr;
 
 }  // namespace

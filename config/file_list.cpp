@@ -1,7 +1,7 @@
 #include "config/file_list.h"
 
-#include "io/file_bytes.h"
 #include "app/log.h"
+#include "io/file_bytes.h"
 #include "io/text_scanner.h"
 
 

@@ -199,14 +199,12 @@ void Menu::KillGLWindow() {
 plat::LRESULT Menu_WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
                            plat::LPARAM lParam) {
     switch (msg) {
-    case plat::WM_CLOSE:
-        plat::PostQuitMessage(0);
-        return 0;
+    case plat::WM_CLOSE: plat::PostQuitMessage(0); return 0;
     case plat::WM_SIZE:
-        menu.ReSizeGLScene(int(plat::loWord(plat::WPARAM(lParam))), int(plat::hiWord(plat::WPARAM(lParam))));
+        menu.ReSizeGLScene(int(plat::loWord(plat::WPARAM(lParam))),
+                           int(plat::hiWord(plat::WPARAM(lParam))));
         return 0;
-    default:
-        break;
+    default: break;
     }
     if (HandleInputMessage(msg, wParam, menu.active, menu.keys)) return 0;
     return plat::DefWindowProc(window, msg, wParam, lParam);

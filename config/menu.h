@@ -60,4 +60,3 @@ extern bool init_quit;
 
 plat::LRESULT Menu_WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
                            plat::LPARAM lParam);
-

@@ -1,7 +1,7 @@
 #include "config/settings.h"
 
-#include "io/file_bytes.h"
 #include "app/log.h"
+#include "io/file_bytes.h"
 #include "platform/window.h"
 
 #include <cctype>
@@ -67,7 +67,8 @@ void Settings3D::loadSets() {
 
 void Settings3D::addSets(std::string_view text) {
     TokenReader in(text);
-    if (!in.matchHeader()) log_txt("%s: no %s header, read from its first token", kConfigFile, kHeader);
+    if (!in.matchHeader())
+        log_txt("%s: no %s header, read from its first token", kConfigFile, kHeader);
     in.skipSpace();
     int droppedPairs = 0, cutTokens = 0;
     while (!in.atEnd()) {

@@ -7,7 +7,8 @@
 
 #include <memory>
 
-NewtonModel::NewtonModel(NewtonWorld* w, const char* descFile, Vertex position, float m, float scale)
+NewtonModel::NewtonModel(NewtonWorld* w, const char* descFile, Vertex position, float m,
+                         float scale)
     : NewtonPrimitive(w, m) {
     type = kModelBody;
     log_txt("\nloading a Model: %s", descFile);

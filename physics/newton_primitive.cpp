@@ -4,7 +4,8 @@
 
 #include <GL/gl.h>
 
-NewtonPrimitive::NewtonPrimitive(NewtonWorld* w, float m) : matrix(GetIdentityMatrix()), mass(m), world(w) {
+NewtonPrimitive::NewtonPrimitive(NewtonWorld* w, float m)
+    : matrix(GetIdentityMatrix()), mass(m), world(w) {
     log_txt("Newton Primitive initialized...");
 }
 
@@ -24,7 +25,8 @@ void NewtonPrimitive::initBody(bool convex) {
     if (convex) {
         float inertia[3], origin[3];
         NewtonConvexCollisionCalculateInertialMatrix(collision, inertia, origin);
-        NewtonBodySetMassMatrix(body, mass, inertia[0] * mass, inertia[1] * mass, inertia[2] * mass);
+        NewtonBodySetMassMatrix(body, mass, inertia[0] * mass, inertia[1] * mass,
+                                inertia[2] * mass);
         NewtonBodySetCentreOfMass(body, origin);
     } else {
         const float Ixx = ((size.y * size.y + size.z * size.z) * mass) / 12;

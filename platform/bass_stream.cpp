@@ -17,7 +17,8 @@ sf_count_t decodeChunk(Stream& s) {
     sf_count_t got = 0;
     bool justRewound = false;
     while (got < kChunkFrames) {
-        const sf_count_t n = sf_readf_short(s.file, s.chunk.data() + got * s.channels, kChunkFrames - got);
+        const sf_count_t n =
+            sf_readf_short(s.file, s.chunk.data() + got * s.channels, kChunkFrames - got);
         if (n > 0) {
             got += n;
             justRewound = false;
@@ -38,7 +39,8 @@ bool queueChunk(Stream& s, ALuint buffer) {
     const sf_count_t frames = decodeChunk(s);
     if (frames == 0) return false;
     const ALenum format = s.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
-    alBufferData(buffer, format, s.chunk.data(), ALsizei(frames * s.channels * sizeof(short)), s.rate);
+    alBufferData(buffer, format, s.chunk.data(), ALsizei(frames * s.channels * sizeof(short)),
+                 s.rate);
     alSourceQueueBuffers(s.source, 1, &buffer);
     return true;
 }

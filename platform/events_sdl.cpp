@@ -41,11 +41,8 @@ void translateWindowEvent(const SDL_WindowEvent& e) {
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         PostMessage(w, WM_SIZE, 0, LPARAM((e.data1 & 0xFFFF) | ((e.data2 & 0xFFFF) << 16)));
         break;
-    case SDL_WINDOWEVENT_CLOSE:
-        PostMessage(w, WM_CLOSE, 0, 0);
-        break;
-    default:
-        break;
+    case SDL_WINDOWEVENT_CLOSE: PostMessage(w, WM_CLOSE, 0, 0); break;
+    default: break;
     }
 }
 

@@ -60,8 +60,8 @@ bool hasWord(const char* list, const char* word) {
 const char* extensionsString(DeviceContext*) {
     static std::string text;
     text = "WGL_ARB_extensions_string WGL_ARB_pixel_format";
-    if (currentDC && hasWord(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)),
-                             "GL_ARB_multisample"))
+    if (currentDC &&
+        hasWord(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)), "GL_ARB_multisample"))
         text += " WGL_ARB_multisample";
     return text.c_str();
 }

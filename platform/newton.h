@@ -23,7 +23,8 @@ struct NewtonHingeSliderUpdateDescTag {
 using NewtonAllocMemory = void* (*)(int sizeInBytes);
 using NewtonFreeMemory = void (*)(void* ptr, int sizeInBytes);
 using NewtonApplyForceAndTorque = void (*)(const NewtonBody* body);
-using NewtonHingeCallBack = unsigned (*)(const NewtonJoint* hinge, NewtonHingeSliderUpdateDescTag* desc);
+using NewtonHingeCallBack = unsigned (*)(const NewtonJoint* hinge,
+                                         NewtonHingeSliderUpdateDescTag* desc);
 
 // ---- world ------------------------------------------------------------------
 // A new, empty world without gravity of its own. The allocators are not used.
@@ -47,8 +48,9 @@ NewtonCollision* NewtonCreateSphere(const NewtonWorld* world, float radiusX, flo
 NewtonCollision* NewtonCreateCylinder(const NewtonWorld* world, float radius, float height,
                                       const float* offsetMatrix);
 // The convex hull of count points, strideInBytes apart, in body space.
-NewtonCollision* NewtonCreateConvexHull(const NewtonWorld* world, int count, const float* vertexCloud,
-                                        int strideInBytes, const float* offsetMatrix);
+NewtonCollision* NewtonCreateConvexHull(const NewtonWorld* world, int count,
+                                        const float* vertexCloud, int strideInBytes,
+                                        const float* offsetMatrix);
 // Drops the caller's reference; bodies made from the shape keep theirs.
 void NewtonReleaseCollision(const NewtonWorld* world, const NewtonCollision* collision);
 // Unit-mass inertia about the principal axes and the centre of mass, from
@@ -62,13 +64,15 @@ NewtonBody* NewtonCreateBody(const NewtonWorld* world, const NewtonCollision* co
 void NewtonDestroyBody(const NewtonWorld* world, const NewtonBody* body);
 // Mass 0 makes the body static; a later call may change it either way.
 void NewtonBodySetMassMatrix(const NewtonBody* body, float mass, float Ixx, float Iyy, float Izz);
-void NewtonBodyGetMassMatrix(const NewtonBody* body, float* mass, float* Ixx, float* Iyy, float* Izz);
+void NewtonBodyGetMassMatrix(const NewtonBody* body, float* mass, float* Ixx, float* Iyy,
+                             float* Izz);
 // In body space; the body's matrix stays its origin frame.
 void NewtonBodySetCentreOfMass(const NewtonBody* body, const float* com);
 void NewtonBodyGetCentreOfMass(const NewtonBody* body, float* com);
 void NewtonBodySetMatrix(const NewtonBody* body, const float* matrix);
 void NewtonBodyGetMatrix(const NewtonBody* body, float* matrix);
-void NewtonBodySetForceAndTorqueCallback(const NewtonBody* body, NewtonApplyForceAndTorque callback);
+void NewtonBodySetForceAndTorqueCallback(const NewtonBody* body,
+                                         NewtonApplyForceAndTorque callback);
 // The force for the step being taken; meant to be called from the force callback.
 void NewtonBodySetForce(const NewtonBody* body, const float* force);
 void NewtonBodySetOmega(const NewtonBody* body, const float* omega);
@@ -99,5 +103,5 @@ float NewtonHingeGetJointOmega(const NewtonJoint* hinge);
 // The angular acceleration about the pin that brings the hinge to the angle
 // (radians) within the step the descriptor describes, from its current angle
 // and speed.
-float NewtonHingeCalculateStopAlpha(const NewtonJoint* hinge, const NewtonHingeSliderUpdateDescTag* desc,
-                                    float angle);
+float NewtonHingeCalculateStopAlpha(const NewtonJoint* hinge,
+                                    const NewtonHingeSliderUpdateDescTag* desc, float angle);

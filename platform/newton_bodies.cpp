@@ -88,7 +88,8 @@ void NewtonBodySetMassMatrix(const NewtonBody* body, float mass, float Ixx, floa
     });
 }
 
-void NewtonBodyGetMassMatrix(const NewtonBody* body, float* mass, float* Ixx, float* Iyy, float* Izz) {
+void NewtonBodyGetMassMatrix(const NewtonBody* body, float* mass, float* Ixx, float* Iyy,
+                             float* Izz) {
     *mass = body->mass;
     *Ixx = body->inertia.x(), *Iyy = body->inertia.y(), *Izz = body->inertia.z();
 }
@@ -103,7 +104,8 @@ void NewtonBodySetCentreOfMass(const NewtonBody* body, const float* com) {
         fitShape(b);
         b.rigid->setCenterOfMassTransform(origin * shift(b.com));
         const btVector3 moved = origin.getBasis() * (b.com - oldCom);
-        b.rigid->setLinearVelocity(b.rigid->getLinearVelocity() + b.rigid->getAngularVelocity().cross(moved));
+        b.rigid->setLinearVelocity(b.rigid->getLinearVelocity() +
+                                   b.rigid->getAngularVelocity().cross(moved));
     });
     shiftHingeFrames(b, oldCom);
 }
@@ -123,9 +125,12 @@ void NewtonBodySetMatrix(const NewtonBody* body, const float* matrix) {
     wake(b);
 }
 
-void NewtonBodyGetMatrix(const NewtonBody* body, float* matrix) { toGL(originFrame(*body), matrix); }
+void NewtonBodyGetMatrix(const NewtonBody* body, float* matrix) {
+    toGL(originFrame(*body), matrix);
+}
 
-void NewtonBodySetForceAndTorqueCallback(const NewtonBody* body, NewtonApplyForceAndTorque callback) {
+void NewtonBodySetForceAndTorqueCallback(const NewtonBody* body,
+                                         NewtonApplyForceAndTorque callback) {
     writableBody(body).forceCallback = callback;
 }
 
@@ -143,17 +148,23 @@ void NewtonBodySetOmega(const NewtonBody* body, const float* omega) {
     wake(writableBody(body));
 }
 
-void NewtonBodyGetOmega(const NewtonBody* body, float* omega) { put(body->rigid->getAngularVelocity(), omega); }
+void NewtonBodyGetOmega(const NewtonBody* body, float* omega) {
+    put(body->rigid->getAngularVelocity(), omega);
+}
 
 void NewtonBodySetVelocity(const NewtonBody* body, const float* velocity) {
     writableBody(body).rigid->setLinearVelocity(vec(velocity));
     wake(writableBody(body));
 }
 
-void NewtonBodyGetVelocity(const NewtonBody* body, float* velocity) { put(body->rigid->getLinearVelocity(), velocity); }
+void NewtonBodyGetVelocity(const NewtonBody* body, float* velocity) {
+    put(body->rigid->getLinearVelocity(), velocity);
+}
 
 // A body outside the world box stays frozen.
-void NewtonWorldUnfreezeBody(const NewtonWorld*, const NewtonBody* body) { wake(writableBody(body)); }
+void NewtonWorldUnfreezeBody(const NewtonWorld*, const NewtonBody* body) {
+    wake(writableBody(body));
+}
 
 bool NewtonBodyIsBroken(const NewtonBody* body) { return body->broken; }
 

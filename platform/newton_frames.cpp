@@ -16,13 +16,15 @@ btTransform fromGL(const float* matrix) {
 
 void toGL(const btTransform& transform, float* matrix) { transform.getOpenGLMatrix(matrix); }
 
-btTransform originFrame(const NewtonBody& body) { return body.rigid->getCenterOfMassTransform() * shift(-body.com); }
+btTransform originFrame(const NewtonBody& body) {
+    return body.rigid->getCenterOfMassTransform() * shift(-body.com);
+}
 
 bool insideBox(const NewtonBody& body) {
     const btVector3 p = originFrame(body).getOrigin();
     const btVector3 &lo = body.world->boxMin, &hi = body.world->boxMax;
-    return p.x() >= lo.x() && p.y() >= lo.y() && p.z() >= lo.z() && p.x() <= hi.x() && p.y() <= hi.y() &&
-           p.z() <= hi.z();
+    return p.x() >= lo.x() && p.y() >= lo.y() && p.z() >= lo.z() && p.x() <= hi.x() &&
+           p.y() <= hi.y() && p.z() <= hi.z();
 }
 
 }  // namespace newton_bt

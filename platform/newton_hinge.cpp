@@ -16,7 +16,9 @@ namespace {
 // The friction fields' start values: a motor torque without practical limit.
 constexpr float kUnlimitedTorque = 1e10f;
 
-btRigidBody& rigidOf(NewtonBody* body) { return body ? *body->rigid : btTypedConstraint::getFixedBody(); }
+btRigidBody& rigidOf(NewtonBody* body) {
+    return body ? *body->rigid : btTypedConstraint::getFixedBody();
+}
 
 btMatrix3x3 worldAxes(const btRigidBody& rigid, const btTransform& frame) {
     return rigid.getCenterOfMassTransform().getBasis() * frame.getBasis();
@@ -28,14 +30,16 @@ btTransform hingeFrame(const float* pivotPoint, const float* pinDir) {
     pin = pin.length2() > SIMD_EPSILON ? pin.normalized() : btVector3(1, 0, 0);
     btVector3 x, y;
     btPlaneSpace1(pin, x, y);  // right-handed: x cross y = pin
-    return btTransform(btMatrix3x3(x.x(), y.x(), pin.x(), x.y(), y.y(), pin.y(), x.z(), y.z(), pin.z()),
+    return btTransform(btMatrix3x3(x.x(), y.x(), pin.x(), x.y(), y.y(), pin.y(), x.z(), y.z(),
+                                   pin.z()),
                        vec(pivotPoint));
 }
 
 }  // namespace
 
-NewtonJoint* NewtonConstraintCreateHinge(const NewtonWorld* world, const float* pivotPoint, const float* pinDir,
-                                         const NewtonBody* childBody, const NewtonBody* parentBody) {
+NewtonJoint* NewtonConstraintCreateHinge(const NewtonWorld* world, const float* pivotPoint,
+                                         const float* pinDir, const NewtonBody* childBody,
+                                         const NewtonBody* parentBody) {
     if (!childBody) return nullptr;
     const btTransform frame = hingeFrame(pivotPoint, pinDir);
     btRigidBody& child = rigidOf(writable(childBody));
@@ -44,8 +48,10 @@ NewtonJoint* NewtonConstraintCreateHinge(const NewtonWorld* world, const float* 
     joint->world = writable(world);
     joint->child = writable(childBody);
     joint->parent = writable(parentBody);
-    joint->hinge = std::make_unique<btHingeConstraint>(child, parent, child.getCenterOfMassTransform().inverse() * frame,
-                                                       parent.getCenterOfMassTransform().inverse() * frame);
+    joint->hinge =
+        std::make_unique<btHingeConstraint>(child, parent,
+                                            child.getCenterOfMassTransform().inverse() * frame,
+                                            parent.getCenterOfMassTransform().inverse() * frame);
     NewtonJoint* handle = joint.get();
     writable(world)->joints.push_back(std::move(joint));
     syncJoint(*handle);
@@ -72,8 +78,8 @@ float NewtonHingeGetJointOmega(const NewtonJoint* hinge) {
 
 // From angle' = angle + omega dt + alpha dt^2 (the step's new speed moves it),
 // the shorter way round.
-float NewtonHingeCalculateStopAlpha(const NewtonJoint* hinge, const NewtonHingeSliderUpdateDescTag* desc,
-                                    float angle) {
+float NewtonHingeCalculateStopAlpha(const NewtonJoint* hinge,
+                                    const NewtonHingeSliderUpdateDescTag* desc, float angle) {
     const float dt = desc->m_timestep;
     if (!(dt > 0)) return 0;
     const float error = std::remainder(angle - NewtonHingeGetJointAngle(hinge), 2 * SIMD_PI);
@@ -91,8 +97,8 @@ void runHingeCallbacks(NewtonWorld& world, float step) {
             continue;
         }
         const float torque = std::max(0.0f, std::min(-desc.m_minFriction, desc.m_maxFriction));
-        joint->hinge->enableAngularMotor(true, NewtonHingeGetJointOmega(joint.get()) + desc.m_accel * step,
-                                         torque * step);
+        joint->hinge->enableAngularMotor(
+            true, NewtonHingeGetJointOmega(joint.get()) + desc.m_accel * step, torque * step);
     }
 }
 

@@ -28,40 +28,42 @@ btTransform fromGL(const float* matrix);  // rotation part re-orthonormalised
 void toGL(const btTransform& transform, float* matrix);
 inline btVector3 vec(const float* v) { return btVector3(v[0], v[1], v[2]); }
 inline void put(const btVector3& v, float* out) { out[0] = v.x(), out[1] = v.y(), out[2] = v.z(); }
-inline btTransform shift(const btVector3& by) { return btTransform(btMatrix3x3::getIdentity(), by); }
+inline btTransform shift(const btVector3& by) {
+    return btTransform(btMatrix3x3::getIdentity(), by);
+}
 
 }  // namespace newton_bt
 
 struct NewtonCollision {
     enum class Kind { box, ellipsoid, cylinder, hull };
     Kind kind = Kind::box;
-    btVector3 size{0, 0, 0};          // box edges, ellipsoid radii, cylinder (radius, height, 0)
-    std::vector<btVector3> points;    // a hull's points, already in body space
+    btVector3 size{0, 0, 0};        // box edges, ellipsoid radii, cylinder (radius, height, 0)
+    std::vector<btVector3> points;  // a hull's points, already in body space
     std::unique_ptr<btCollisionShape> shape;
     btTransform offset = btTransform::getIdentity();  // shape frame in body space
-    int refs = 1;                     // the creator's and one per body made from it
+    int refs = 1;                                     // the creator's and one per body made from it
 };
 
 struct NewtonBody {
     NewtonWorld* world = nullptr;
-    NewtonCollision* collision = nullptr;         // counted in collision->refs
-    std::unique_ptr<btCompoundShape> compound;    // when the shape must be moved in the rigid frame
+    NewtonCollision* collision = nullptr;       // counted in collision->refs
+    std::unique_ptr<btCompoundShape> compound;  // when the shape must be moved in the rigid frame
     std::unique_ptr<btRigidBody> rigid;
-    btVector3 com{0, 0, 0};                       // centre of mass in the origin frame
+    btVector3 com{0, 0, 0};  // centre of mass in the origin frame
     btVector3 inertia{0, 0, 0};
     float mass = 0;
     NewtonApplyForceAndTorque forceCallback = nullptr;
     bool inWorld = false;  // added to Bullet's world; false once the origin left the world box
     btTransform lastFinite = btTransform::getIdentity();  // origin frame after the last sound step
-    bool broken = false;   // taken out because its motion stopped being finite numbers
+    bool broken = false;  // taken out because its motion stopped being finite numbers
 
     bool dynamic() const { return mass > 0; }
 };
 
 struct NewtonJoint {
     NewtonWorld* world = nullptr;
-    NewtonBody* child = nullptr;   // Bullet's body A
-    NewtonBody* parent = nullptr;  // Bullet's body B; null: the world
+    NewtonBody* child = nullptr;               // Bullet's body A
+    NewtonBody* parent = nullptr;              // Bullet's body B; null: the world
     std::unique_ptr<btHingeConstraint> hinge;  // frames' z axis is the pin
     NewtonHingeCallBack callback = nullptr;
     bool inWorld = false;
@@ -86,7 +88,9 @@ namespace newton_bt {
 
 // Mutable access to a handle the API passes as const.
 template <class T>
-T* writable(const T* handle) { return const_cast<T*>(handle); }
+T* writable(const T* handle) {
+    return const_cast<T*>(handle);
+}
 
 // The body's origin frame in world space.
 btTransform originFrame(const NewtonBody& body);

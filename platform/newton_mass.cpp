@@ -18,7 +18,9 @@ struct MassProperties {
     btVector3 centre;
 };
 
-btMatrix3x3 diagonal(const btVector3& d) { return btMatrix3x3(d.x(), 0, 0, 0, d.y(), 0, 0, 0, d.z()); }
+btMatrix3x3 diagonal(const btVector3& d) {
+    return btMatrix3x3(d.x(), 0, 0, 0, d.y(), 0, 0, 0, d.z());
+}
 
 btMatrix3x3 inertiaOf(const btMatrix3x3& covariance) {
     const btScalar trace = covariance[0][0] + covariance[1][1] + covariance[2][2];
@@ -46,7 +48,8 @@ MassProperties analytic(const NewtonCollision& c) {
 // Equal point masses at the points: for a hull without volume.
 MassProperties pointCloud(const std::vector<btVector3>& points) {
     if (points.empty()) return {diagonal(btVector3(0, 0, 0)), btVector3(0, 0, 0)};
-    const btVector3 centre = std::accumulate(points.begin(), points.end(), btVector3(0, 0, 0)) / btScalar(points.size());
+    const btVector3 centre =
+        std::accumulate(points.begin(), points.end(), btVector3(0, 0, 0)) / btScalar(points.size());
     btMatrix3x3 covariance = diagonal(btVector3(0, 0, 0));
     for (const btVector3& p : points) {
         const btVector3 r = p - centre;
@@ -70,17 +73,20 @@ struct Moments {
         for (int i = 0; i < 3; ++i) {
             first[i] += v * s[i] / 4;
             for (int j = 0; j < 3; ++j)
-                second[i][j] += v / 20 * (double(a[i]) * a[j] + double(b[i]) * b[j] + double(c[i]) * c[j] +
-                                          double(s[i]) * s[j]);
+                second[i][j] += v / 20 *
+                                (double(a[i]) * a[j] + double(b[i]) * b[j] + double(c[i]) * c[j] +
+                                 double(s[i]) * s[j]);
         }
     }
 };
 
 MassProperties hull(const std::vector<btVector3>& points) {
     btConvexHullComputer computer;
-    if (!points.empty()) computer.compute(points[0].m_floats, sizeof(btVector3), int(points.size()), 0, 0);
+    if (!points.empty())
+        computer.compute(points[0].m_floats, sizeof(btVector3), int(points.size()), 0, 0);
     btVector3 inner(0, 0, 0);
-    for (int i = 0; i < computer.vertices.size(); ++i) inner += computer.vertices[i] / btScalar(computer.vertices.size());
+    for (int i = 0; i < computer.vertices.size(); ++i)
+        inner += computer.vertices[i] / btScalar(computer.vertices.size());
     Moments m;
     for (int f = 0; f < computer.faces.size(); ++f) {
         const btConvexHullComputer::Edge* first = &computer.edges[computer.faces[f]];
@@ -95,7 +101,8 @@ MassProperties hull(const std::vector<btVector3>& points) {
     for (int i = 0; i < 3; ++i) c[i] = btScalar(m.first[i] / m.volume);
     btMatrix3x3 covariance;
     for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) covariance[i][j] = btScalar(m.second[i][j] / m.volume - double(c[i]) * c[j]);
+        for (int j = 0; j < 3; ++j)
+            covariance[i][j] = btScalar(m.second[i][j] / m.volume - double(c[i]) * c[j]);
     return {inertiaOf(covariance), inner + c};
 }
 
@@ -107,7 +114,8 @@ btVector3 principal(btMatrix3x3 inertia) {
     std::array<int, 3> order{0, 1, 2}, best = order;
     btScalar bestFit = -1;
     do {
-        const btScalar fit = std::abs(axes[order[0]][0]) + std::abs(axes[order[1]][1]) + std::abs(axes[order[2]][2]);
+        const btScalar fit =
+            std::abs(axes[order[0]][0]) + std::abs(axes[order[1]][1]) + std::abs(axes[order[2]][2]);
         if (fit > bestFit) bestFit = fit, best = order;
     } while (std::next_permutation(order.begin(), order.end()));
     btVector3 moments;
@@ -117,9 +125,11 @@ btVector3 principal(btMatrix3x3 inertia) {
 
 }  // namespace
 
-void NewtonConvexCollisionCalculateInertialMatrix(const NewtonCollision* collision, float* inertia, float* origin) {
-    const MassProperties p =
-        collision->kind == NewtonCollision::Kind::hull ? hull(collision->points) : analytic(*collision);
+void NewtonConvexCollisionCalculateInertialMatrix(const NewtonCollision* collision, float* inertia,
+                                                  float* origin) {
+    const MassProperties p = collision->kind == NewtonCollision::Kind::hull
+                                 ? hull(collision->points)
+                                 : analytic(*collision);
     put(principal(p.inertia), inertia);
     put(p.centre, origin);
 }

@@ -13,10 +13,8 @@ bool involves(const NewtonJoint& joint, const NewtonBody& body) {
 void setJointInWorld(NewtonJoint& joint, bool in) {
     if (joint.inWorld == in) return;
     btDiscreteDynamicsWorld& dynamics = joint.world->dynamics;
-    if (in)
-        dynamics.addConstraint(joint.hinge.get(), true);  // hinged bodies do not collide
-    else
-        dynamics.removeConstraint(joint.hinge.get());
+    if (in) dynamics.addConstraint(joint.hinge.get(), true);  // hinged bodies do not collide
+    else dynamics.removeConstraint(joint.hinge.get());
     joint.inWorld = in;
 }
 

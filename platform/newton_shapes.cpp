@@ -16,8 +16,9 @@ btTransform offsetOf(const float* offsetMatrix) {
     return offsetMatrix ? fromGL(offsetMatrix) : btTransform::getIdentity();
 }
 
-NewtonCollision* addShape(const NewtonWorld* world, NewtonCollision::Kind kind, const btVector3& size,
-                      std::unique_ptr<btCollisionShape> shape, const btTransform& offset) {
+NewtonCollision* addShape(const NewtonWorld* world, NewtonCollision::Kind kind,
+                          const btVector3& size, std::unique_ptr<btCollisionShape> shape,
+                          const btTransform& offset) {
     auto collision = std::make_unique<NewtonCollision>();
     collision->kind = kind;
     collision->size = size;
@@ -41,7 +42,8 @@ std::unique_ptr<btCollisionShape> withInnerMargin(const btVector3& halfExtents) 
 // An ellipsoid is Bullet's one-sphere multi-sphere shape, scaled; exact along
 // its axes, close elsewhere.
 std::unique_ptr<btCollisionShape> ellipsoid(const btVector3& radii) {
-    if (radii.x() == radii.y() && radii.y() == radii.z()) return std::make_unique<btSphereShape>(radii.x());
+    if (radii.x() == radii.y() && radii.y() == radii.z())
+        return std::make_unique<btSphereShape>(radii.x());
     const btVector3 centre(0, 0, 0);
     const btScalar one = 1;
     auto shape = std::make_unique<btMultiSphereShape>(&centre, &one, 1);
@@ -55,7 +57,8 @@ std::unique_ptr<btCollisionShape> hullShape(const std::vector<btVector3>& points
     auto shape = std::make_unique<btConvexHullShape>();
     btConvexHullComputer hull;
     const int count = int(points.size());
-    btScalar shrunk = count ? hull.compute(points[0].m_floats, sizeof(btVector3), count, kMargin, 0.25f) : 0;
+    btScalar shrunk =
+        count ? hull.compute(points[0].m_floats, sizeof(btVector3), count, kMargin, 0.25f) : 0;
     if (shrunk < 0) shrunk = hull.compute(points[0].m_floats, sizeof(btVector3), count, 0, 0);
     for (int i = 0; i < hull.vertices.size(); ++i) shape->addPoint(hull.vertices[i], false);
     if (hull.vertices.size() == 0) shape->addPoint(btVector3(0, 0, 0), false);
@@ -66,36 +69,40 @@ std::unique_ptr<btCollisionShape> hullShape(const std::vector<btVector3>& points
 
 }  // namespace
 
-NewtonCollision* NewtonCreateBox(const NewtonWorld* world, float dx, float dy, float dz, const float* offsetMatrix) {
+NewtonCollision* NewtonCreateBox(const NewtonWorld* world, float dx, float dy, float dz,
+                                 const float* offsetMatrix) {
     const btVector3 edges(dx, dy, dz);
-    return addShape(world, NewtonCollision::Kind::box, edges, withInnerMargin<btBoxShape>(edges * 0.5f),
-                offsetOf(offsetMatrix));
+    return addShape(world, NewtonCollision::Kind::box, edges,
+                    withInnerMargin<btBoxShape>(edges * 0.5f), offsetOf(offsetMatrix));
 }
 
-NewtonCollision* NewtonCreateSphere(const NewtonWorld* world, float radiusX, float radiusY, float radiusZ,
-                                    const float* offsetMatrix) {
+NewtonCollision* NewtonCreateSphere(const NewtonWorld* world, float radiusX, float radiusY,
+                                    float radiusZ, const float* offsetMatrix) {
     const btVector3 radii(radiusX, radiusY, radiusZ);
-    return addShape(world, NewtonCollision::Kind::ellipsoid, radii, ellipsoid(radii), offsetOf(offsetMatrix));
+    return addShape(world, NewtonCollision::Kind::ellipsoid, radii, ellipsoid(radii),
+                    offsetOf(offsetMatrix));
 }
 
 NewtonCollision* NewtonCreateCylinder(const NewtonWorld* world, float radius, float height,
                                       const float* offsetMatrix) {
     return addShape(world, NewtonCollision::Kind::cylinder, btVector3(radius, height, 0),
-                withInnerMargin<btCylinderShapeX>(btVector3(height * 0.5f, radius, radius)),
-                offsetOf(offsetMatrix));
+                    withInnerMargin<btCylinderShapeX>(btVector3(height * 0.5f, radius, radius)),
+                    offsetOf(offsetMatrix));
 }
 
 // The points are taken into body space at once, so the hull needs no offset.
-NewtonCollision* NewtonCreateConvexHull(const NewtonWorld* world, int count, const float* vertexCloud,
-                                        int strideInBytes, const float* offsetMatrix) {
+NewtonCollision* NewtonCreateConvexHull(const NewtonWorld* world, int count,
+                                        const float* vertexCloud, int strideInBytes,
+                                        const float* offsetMatrix) {
     const btTransform offset = offsetOf(offsetMatrix);
     std::vector<btVector3> points;
     const auto* bytes = reinterpret_cast<const unsigned char*>(vertexCloud);
     for (int i = 0; vertexCloud && i < count; ++i)
-        points.push_back(offset * vec(reinterpret_cast<const float*>(bytes + size_t(i) * strideInBytes)));
+        points.push_back(offset *
+                         vec(reinterpret_cast<const float*>(bytes + size_t(i) * strideInBytes)));
     auto shape = hullShape(points);
-    NewtonCollision* collision =
-        addShape(world, NewtonCollision::Kind::hull, btVector3(0, 0, 0), std::move(shape), btTransform::getIdentity());
+    NewtonCollision* collision = addShape(world, NewtonCollision::Kind::hull, btVector3(0, 0, 0),
+                                          std::move(shape), btTransform::getIdentity());
     collision->points = std::move(points);
     return collision;
 }

@@ -11,7 +11,9 @@ using namespace newton_bt;
 
 namespace {
 
-NewtonWorld& worldOf(btDynamicsWorld* dynamics) { return *static_cast<NewtonWorld*>(dynamics->getWorldUserInfo()); }
+NewtonWorld& worldOf(btDynamicsWorld* dynamics) {
+    return *static_cast<NewtonWorld*>(dynamics->getWorldUserInfo());
+}
 
 // Every dynamic body that is simulated gets its callback, asleep or not.
 // Bullet applies a body's force to one internal step and clears forces only
@@ -32,7 +34,8 @@ bool finite(const btVector3& v) { return std::isfinite(v.x() + v.y() + v.z()); }
 bool finiteMotion(const btRigidBody& rigid) {
     const btMatrix3x3& basis = rigid.getCenterOfMassTransform().getBasis();
     return finite(rigid.getCenterOfMassPosition()) && finite(basis[0]) && finite(basis[1]) &&
-           finite(basis[2]) && finite(rigid.getLinearVelocity()) && finite(rigid.getAngularVelocity());
+           finite(basis[2]) && finite(rigid.getLinearVelocity()) &&
+           finite(rigid.getAngularVelocity());
 }
 
 void stop(NewtonBody& body) {
@@ -93,5 +96,6 @@ void NewtonSetWorldSize(const NewtonWorld* world, const float* minPoint, const f
 // its step count cannot overflow.
 void NewtonUpdate(const NewtonWorld* world, float timestep) {
     if (!(timestep > 0)) return;  // also NaN
-    writable(world)->dynamics.stepSimulation(std::min(timestep, kMaxSteps * kStep), kMaxSteps, kStep);
+    writable(world)->dynamics.stepSimulation(std::min(timestep, kMaxSteps * kStep), kMaxSteps,
+                                             kStep);
 }

@@ -20,9 +20,7 @@ bool GetCursorPos(Point* p) {
     return true;
 }
 
-bool SetCursorPos(int x, int y) {
-    return detail::ensureVideo() && SDL_WarpMouseGlobal(x, y) == 0;
-}
+bool SetCursorPos(int x, int y) { return detail::ensureVideo() && SDL_WarpMouseGlobal(x, y) == 0; }
 
 namespace {
 
@@ -37,7 +35,8 @@ int scriptedAnswer(unsigned style) {
 int showBox(const char* text, const char* caption, unsigned style) {
     const bool yesNo = (style & 0x0F) == MB_YESNO;
     const SDL_MessageBoxButtonData okButton[] = {
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK, "OK"}};
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDOK,
+         "OK"}};
     const SDL_MessageBoxButtonData yesNoButtons[] = {
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, IDYES, "Yes"},
         {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, IDNO, "No"}};

@@ -32,9 +32,18 @@ enum : unsigned { SC_SCREENSAVE = 0xF140, SC_MONITORPOWER = 0xF170 };
 
 // Virtual-key codes of the keys the program looks at.
 enum : unsigned {
-    VK_BACK = 0x08, VK_TAB = 0x09, VK_RETURN = 0x0D, VK_SHIFT = 0x10,
-    VK_CONTROL = 0x11, VK_MENU = 0x12, VK_ESCAPE = 0x1B, VK_SPACE = 0x20,
-    VK_LEFT = 0x25, VK_UP = 0x26, VK_RIGHT = 0x27, VK_DOWN = 0x28,
+    VK_BACK = 0x08,
+    VK_TAB = 0x09,
+    VK_RETURN = 0x0D,
+    VK_SHIFT = 0x10,
+    VK_CONTROL = 0x11,
+    VK_MENU = 0x12,
+    VK_ESCAPE = 0x1B,
+    VK_SPACE = 0x20,
+    VK_LEFT = 0x25,
+    VK_UP = 0x26,
+    VK_RIGHT = 0x27,
+    VK_DOWN = 0x28,
     VK_F1 = 0x70,
 };
 
@@ -54,8 +63,8 @@ bool RegisterClass(const char* className, WndProcFn proc);
 enum class WindowStyle { Overlapped, Popup };
 constexpr int kDefaultPos = -0x7FFFFFFF;  // let the system place the window
 // The size is the drawable size. Returns null when there is no display.
-Window* CreateWindow(const char* className, const char* title, WindowStyle style,
-                     int x, int y, int width, int height);
+Window* CreateWindow(const char* className, const char* title, WindowStyle style, int x, int y,
+                     int width, int height);
 bool DestroyWindow(Window* w);
 void ShowWindow(Window* w);
 void SetForegroundWindow(Window* w);
@@ -114,18 +123,25 @@ using PFNWGLCHOOSEPIXELFORMATARBPROC = bool (*)(DeviceContext*, const int* iAttr
                                                 const float* fAttribs, unsigned maxFormats,
                                                 int* formats, unsigned* numFormats);
 enum : int {
-    WGL_DRAW_TO_WINDOW_ARB = 0x2001, WGL_ACCELERATION_ARB = 0x2003,
-    WGL_SUPPORT_OPENGL_ARB = 0x2010, WGL_DOUBLE_BUFFER_ARB = 0x2011,
-    WGL_COLOR_BITS_ARB = 0x2014, WGL_ALPHA_BITS_ARB = 0x201B,
-    WGL_DEPTH_BITS_ARB = 0x2022, WGL_STENCIL_BITS_ARB = 0x2023,
-    WGL_FULL_ACCELERATION_ARB = 0x2027, WGL_SAMPLE_BUFFERS_ARB = 0x2041,
+    WGL_DRAW_TO_WINDOW_ARB = 0x2001,
+    WGL_ACCELERATION_ARB = 0x2003,
+    WGL_SUPPORT_OPENGL_ARB = 0x2010,
+    WGL_DOUBLE_BUFFER_ARB = 0x2011,
+    WGL_COLOR_BITS_ARB = 0x2014,
+    WGL_ALPHA_BITS_ARB = 0x201B,
+    WGL_DEPTH_BITS_ARB = 0x2022,
+    WGL_STENCIL_BITS_ARB = 0x2023,
+    WGL_FULL_ACCELERATION_ARB = 0x2027,
+    WGL_SAMPLE_BUFFERS_ARB = 0x2041,
     WGL_SAMPLES_ARB = 0x2042,
 };
 
 // ---- cursor, message boxes, time -------------------------------------------
 // Keeps a display counter: the pointer is visible while it is >= 0.
 int ShowCursor(bool show);
-struct Point { int x = 0, y = 0; };
+struct Point {
+    int x = 0, y = 0;
+};
 bool GetCursorPos(Point* p);  // screen coordinates
 bool SetCursorPos(int x, int y);
 

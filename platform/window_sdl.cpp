@@ -51,9 +51,7 @@ static std::optional<SDL_DisplayMode>& requestedMode() {
     return mode;
 }
 
-const SDL_DisplayMode* fullscreenMode() {
-    return requestedMode() ? &*requestedMode() : nullptr;
-}
+const SDL_DisplayMode* fullscreenMode() { return requestedMode() ? &*requestedMode() : nullptr; }
 
 void enterFullscreen(Window* w) {
     const SDL_DisplayMode* mode = fullscreenMode();
@@ -71,8 +69,8 @@ bool RegisterClass(const char* className, WndProcFn proc) {
     return classes().emplace(className, proc).second;
 }
 
-Window* CreateWindow(const char* className, const char* title, WindowStyle style,
-                     int x, int y, int width, int height) {
+Window* CreateWindow(const char* className, const char* title, WindowStyle style, int x, int y,
+                     int width, int height) {
     if (!className || !classProc(className) || width <= 0 || height <= 0) return nullptr;
     if (!ensureVideo()) return nullptr;
     auto* w = new Window;

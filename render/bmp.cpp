@@ -1,8 +1,8 @@
 // BMP reading: 24-bit uncompressed images with Windows headers, rows stored
-// bottom-up or top-down, decoded from memory; the file loaders read the whole file and decode its bytes. The
-// headers are checked against each other and against the length of the bytes
-// before any pixel is read, so a lying header can never cause a read past the
-// end; fill bytes at row ends are dropped so the result is tightly packed.
+// bottom-up or top-down, decoded from memory; the file loaders read the whole file and decode its
+// bytes. The headers are checked against each other and against the length of the bytes before any
+// pixel is read, so a lying header can never cause a read past the end; fill bytes at row ends are
+// dropped so the result is tightly packed.
 #include "render/image_decode.h"
 
 #include "app/log.h"
@@ -40,7 +40,7 @@ BitmapInfoHeader readInfo(const unsigned char* p) {
 // Where the pixel rows of a checked BMP lie in its bytes.
 struct BitmapRows {
     const unsigned char* bottom = nullptr;  // the bottom row
-    std::ptrdiff_t step = 0;  // bytes from one row up to the next, fill included
+    std::ptrdiff_t step = 0;                // bytes from one row up to the next, fill included
     std::size_t width = 0;
     std::size_t height = 0;
 };
@@ -147,8 +147,8 @@ unsigned char* DecodeBitmap(const unsigned char* data, std::size_t size, const c
     return decode<3>(data, size, fileName, info);
 }
 
-unsigned char* DecodeKeyedBitmap(const unsigned char* data, std::size_t size,
-                                 const char* fileName, BitmapInfoHeader* info) {
+unsigned char* DecodeKeyedBitmap(const unsigned char* data, std::size_t size, const char* fileName,
+                                 BitmapInfoHeader* info) {
     return decode<4>(data, size, fileName, info);
 }
 

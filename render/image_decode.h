@@ -18,8 +18,8 @@ unsigned char* DecodeBitmap(const unsigned char* data, std::size_t size, const c
                             BitmapInfoHeader* info);
 // As DecodeBitmap, but R, G, B, A with the colour key: alpha 0 for pure black
 // (0, 0, 0) and 255 for every other colour.
-unsigned char* DecodeKeyedBitmap(const unsigned char* data, std::size_t size,
-                                 const char* fileName, BitmapInfoHeader* info);
+unsigned char* DecodeKeyedBitmap(const unsigned char* data, std::size_t size, const char* fileName,
+                                 BitmapInfoHeader* info);
 
 // An uncompressed 24- or 32-bit true-colour TGA with no colour map (its
 // identification field skipped), as R, G, B (, A) rows in file order; sourceKind 1. On

@@ -1,7 +1,7 @@
 #include "render/md2.h"
 
-#include "io/file_bytes.h"
 #include "app/log.h"
+#include "io/file_bytes.h"
 #include "io/text_scanner.h"
 
 #include <GL/gl.h>
@@ -10,8 +10,8 @@
 
 int CMD2Model::Load(const char* descFileName) {
     modelfile_t files;
-    if (std::snprintf(files.descFile, sizeof files.descFile, "%s", descFileName ? descFileName : "") <
-        int(sizeof files.descFile))
+    if (std::snprintf(files.descFile, sizeof files.descFile, "%s",
+                      descFileName ? descFileName : "") < int(sizeof files.descFile))
         Load(&files);
     initList();
     return 1;

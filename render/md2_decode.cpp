@@ -14,8 +14,14 @@ constexpr std::size_t kFrameHeader = 40;  // scale, translate, name
 constexpr double kMaxCoordinate = 10000;
 
 enum HeaderField {
-    kFrameSize = 4, kVertexCount = 6, kCoordCount = 7, kTriangleCount = 8, kFrameCount = 10,
-    kCoordOffset = 12, kTriangleOffset = 13, kFrameOffset = 14,
+    kFrameSize = 4,
+    kVertexCount = 6,
+    kCoordCount = 7,
+    kTriangleCount = 8,
+    kFrameCount = 10,
+    kCoordOffset = 12,
+    kTriangleOffset = 13,
+    kFrameOffset = 14,
 };
 
 // An empty vector's data() may be null, which memcpy must not get even for 0 bytes.
@@ -25,7 +31,8 @@ void copyBytes(void* to, const unsigned char* from, std::size_t count) {
 
 class Reader {
 public:
-    Reader(const unsigned char* d, std::size_t n, const char* name) : data(d), size(n), file(name) {}
+    Reader(const unsigned char* d, std::size_t n, const char* name)
+        : data(d), size(n), file(name) {}
 
     bool refuse(const char* field, long long value) const {
         log_txt("bad MD2 %s: %s %lld", file, field, value);
@@ -38,7 +45,8 @@ public:
         return *out >= 0 || refuse(field, *out);
     }
     // A block of count records of recordSize bytes must lie inside the file.
-    bool block(HeaderField offsetField, const char* field, long long count, long long recordSize) const {
+    bool block(HeaderField offsetField, const char* field, long long count,
+               long long recordSize) const {
         long long offset = header(offsetField);
         if (offset < 0 || offset > (long long)size || count * recordSize > (long long)size - offset)
             return refuse(field, offset);
@@ -100,8 +108,10 @@ bool readTriangles(const Reader& in, int count, int coordCount, MD2Data* out) {
     copyBytes(out->triangles.data(), in.data + in.header(kTriangleOffset), std::size_t(count) * 12);
     for (const md2Triangle_t& t : out->triangles)
         for (int k = 0; k < 3; ++k) {
-            if (t.vertexIndex[k] >= out->vertexCount) return in.refuse("vertex index", t.vertexIndex[k]);
-            if (t.coordIndex[k] >= coordCount) return in.refuse("texture coordinate index", t.coordIndex[k]);
+            if (t.vertexIndex[k] >= out->vertexCount)
+                return in.refuse("vertex index", t.vertexIndex[k]);
+            if (t.coordIndex[k] >= coordCount)
+                return in.refuse("texture coordinate index", t.coordIndex[k]);
         }
     return true;
 }

@@ -23,7 +23,7 @@ struct MD2Data {
     int vertexCount = 0;
     int frameCount = 0;
     int frameSize = 0;
-    std::vector<Vertex> vertices;  // frame f, vertex i at f * vertexCount + i
+    std::vector<Vertex> vertices;           // frame f, vertex i at f * vertexCount + i
     std::vector<std::int16_t> pixelCoords;  // s, t pairs
     std::vector<md2Triangle_t> triangles;
 };

@@ -11,11 +11,11 @@
 // One loaded image. Copies share the pixel buffer, which is never released.
 // A failed load gives pixels null and glTexture 0: safe to bind and draw.
 struct texture_t {
-    int sourceKind = 0;      // 0: BMP with colour key, 1: TGA
-    char name[52] = {};      // free for the caller (the skybox keeps file names here)
+    int sourceKind = 0;  // 0: BMP with colour key, 1: TGA
+    char name[52] = {};  // free for the caller (the skybox keeps file names here)
     std::uint32_t width = 0;
     std::uint32_t height = 0;
-    std::uint32_t bpp = 0;   // bits per pixel of pixels: 32 for BMP, 24 or 32 for TGA
+    std::uint32_t bpp = 0;  // bits per pixel of pixels: 32 for BMP, 24 or 32 for TGA
     std::uint32_t glTexture = 0;
     unsigned char* pixels = nullptr;  // width * height * bpp / 8 bytes, rows in file order
 };

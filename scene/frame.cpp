@@ -38,7 +38,10 @@ void mouseLook() {
 }
 
 void moveLight() {
-    const struct { unsigned key; Vertex step; } lightKeys[] = {
+    const struct {
+        unsigned key;
+        Vertex step;
+    } lightKeys[] = {
         {'I', {0, 0, -0.5f}}, {'K', {0, 0, 0.5f}}, {'J', {-0.5f, 0, 0}},
         {'L', {0.5f, 0, 0}},  {'P', {0, 0.5f, 0}}, {'U', {0, -0.5f, 0}},
     };
@@ -49,8 +52,12 @@ void moveLight() {
 void pushBox() {
     NewtonBody* box = NewtonObjects.find(kPushedBoxNode)->getData()->getBody();
     NewtonWorldUnfreezeBody(nWorld, box);
-    const struct { unsigned key; float velocity[3]; } pushKeys[] = {
-        {'W', {0, 0, -5}}, {'S', {0, 0, 5}}, {'A', {-5, 0, 0}}, {'D', {5, 0, 0}}, {plat::VK_SPACE, {0, 5, 0}},
+    const struct {
+        unsigned key;
+        float velocity[3];
+    } pushKeys[] = {
+        {'W', {0, 0, -5}},           {'S', {0, 0, 5}}, {'A', {-5, 0, 0}}, {'D', {5, 0, 0}},
+        {plat::VK_SPACE, {0, 5, 0}},
     };
     for (const auto& k : pushKeys)
         if (keys[k.key]) NewtonBodySetVelocity(box, k.velocity);

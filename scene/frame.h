@@ -9,8 +9,8 @@
 extern bool keys[256];  // key held, by virtual-key code
 extern bool active;     // false while the scene window is minimised
 
-extern int fps;         // frame rate of the last frame, truncated
-extern float fpsq;      // movement factor, 40 / fps: 1.0 at 40 frames per second
+extern int fps;           // frame rate of the last frame, truncated
+extern float fpsq;        // movement factor, 40 / fps: 1.0 at 40 frames per second
 extern plat::Point mpos;  // where the mouse pointer was found this frame
 
 // Draws one frame; always returns 1.

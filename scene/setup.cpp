@@ -31,9 +31,11 @@ namespace {
 void startMusicAndShader() {
     log_txt("Initializing Bass Audio Library");
     initSound();
-    if (settings->IsSet("BACKGROUND_MUSIC")) playSound(settings->getSetting("BACKGROUND_MUSIC"), 75);
+    if (settings->IsSet("BACKGROUND_MUSIC"))
+        playSound(settings->getSetting("BACKGROUND_MUSIC"), 75);
     initGLShader(false);
-    if (shader_Support && settings->IsSet("VERTEX_SHADER_STD") && settings->IsSet("FRAGMENT_SHADER_STD"))
+    if (shader_Support && settings->IsSet("VERTEX_SHADER_STD") &&
+        settings->IsSet("FRAGMENT_SHADER_STD"))
         shd = LoadGLShader(settings->getSetting("VERTEX_SHADER_STD"),
                            settings->getSetting("FRAGMENT_SHADER_STD"));
 }
@@ -122,7 +124,8 @@ int InitGL() {
     createHinge();
     Vertex spin = newV(2, 1, 7);
     NewtonBodySetOmega(body(kCylinderNode)->getBody(), getVertex3f(spin));
-    if (settings->IsSet("SKYBOX_FILE")) sky = Skybox(settings->getSetting("SKYBOX_FILE"), 3000, 2000, kHingeParentNode);
+    if (settings->IsSet("SKYBOX_FILE"))
+        sky = Skybox(settings->getSetting("SKYBOX_FILE"), 3000, 2000, kHingeParentNode);
     log_txt("\n***********************************************\n"
             "Initialisation finished successfully\n"
             "***********************************************\n");

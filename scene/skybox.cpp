@@ -4,16 +4,16 @@
 // edge of a face.
 #include "scene/skybox.h"
 
-#include "io/file_bytes.h"
 #include "app/log.h"
+#include "io/file_bytes.h"
 #include "io/text_scanner.h"
 
 #include <GL/gl.h>
 
 #include <cstring>
 
-const char* const Skybox::kLabels[kFaces] = {"SKY_UP:", "SKY1:", "SKY2:",
-                                             "SKY3:",   "SKY4:", "SKY_DOWN:"};
+const char* const Skybox::kLabels[kFaces] = {
+    "SKY_UP:", "SKY1:", "SKY2:", "SKY3:", "SKY4:", "SKY_DOWN:"};
 
 namespace {
 
@@ -33,15 +33,25 @@ constexpr float lo = 0.01f, hi = 0.99f;
 // coordinates. On the walls t runs from the bottom edge to the wall top.
 constexpr Corner kQuads[Skybox::kFaces][4] = {
     {{0, kTop, 1, lo, lo}, {1, kTop, 1, hi, lo}, {1, kTop, 0, hi, hi}, {0, kTop, 0, lo, hi}},
-    {{0, kBottom, 1, lo, lo}, {1, kBottom, 1, hi, lo}, {1, kWallTop, 1, hi, hi},
+    {{0, kBottom, 1, lo, lo},
+     {1, kBottom, 1, hi, lo},
+     {1, kWallTop, 1, hi, hi},
      {0, kWallTop, 1, lo, hi}},
-    {{1, kBottom, 1, lo, lo}, {1, kBottom, 0, hi, lo}, {1, kWallTop, 0, hi, hi},
+    {{1, kBottom, 1, lo, lo},
+     {1, kBottom, 0, hi, lo},
+     {1, kWallTop, 0, hi, hi},
      {1, kWallTop, 1, lo, hi}},
-    {{0, kBottom, 0, hi, lo}, {1, kBottom, 0, lo, lo}, {1, kWallTop, 0, lo, hi},
+    {{0, kBottom, 0, hi, lo},
+     {1, kBottom, 0, lo, lo},
+     {1, kWallTop, 0, lo, hi},
      {0, kWallTop, 0, hi, hi}},
-    {{0, kBottom, 1, hi, lo}, {0, kBottom, 0, lo, lo}, {0, kWallTop, 0, lo, hi},
+    {{0, kBottom, 1, hi, lo},
+     {0, kBottom, 0, lo, lo},
+     {0, kWallTop, 0, lo, hi},
      {0, kWallTop, 1, hi, hi}},
-    {{0, kBottom, 1, lo, lo}, {1, kBottom, 1, hi, lo}, {1, kBottom, 0, hi, hi},
+    {{0, kBottom, 1, lo, lo},
+     {1, kBottom, 1, hi, lo},
+     {1, kBottom, 0, hi, hi},
      {0, kBottom, 0, lo, hi}},
 };
 
@@ -79,8 +89,7 @@ Skybox::Skybox(const char* file, int extent, int offset, int heightScale)
                 "not drawn",
                 file, kLabels[matched]);
     for (int i = 0; i < kFaces; ++i) {
-        if (textures[i].name[0])
-            loadFace(&textures[i]);
+        if (textures[i].name[0]) loadFace(&textures[i]);
         else if (i < matched)
             log_txt("Skybox: %s: no name of 1 to %i characters after %s: that face is not drawn",
                     file, kMaxName, kLabels[i]);

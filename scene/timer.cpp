@@ -17,7 +17,8 @@ float CTimer::GetElapsedSeconds(unsigned long) {
     if (!started) s_lastTime = m_startTime, started = true;
     std::int64_t now = 0;
     plat::QueryPerformanceCounter(&now);
-    const double seconds = m_ticksPerSecond > 0 ? double(now - s_lastTime) / double(m_ticksPerSecond) : 0.0;
+    const double seconds =
+        m_ticksPerSecond > 0 ? double(now - s_lastTime) / double(m_ticksPerSecond) : 0.0;
     s_lastTime = now;
     return float(seconds);
 }

@@ -27,7 +27,8 @@ BASS_3DVECTOR listenerRelative(Vertex source, Vertex listenerPos, Vertex listene
     const float d = a1 - a2;
     const double sinA2 = std::sin(a2 * kRadPerDeg);
     const double cosA2 = std::cos(a2 * kRadPerDeg);
-    if (!std::isfinite(d) || !(std::fabs(sinA2) > kDegenerate) || !(std::fabs(cosA2) > kDegenerate)) {
+    if (!std::isfinite(d) || !(std::fabs(sinA2) > kDegenerate) ||
+        !(std::fabs(cosA2) > kDegenerate)) {
         return {rel.x / 100, rel.y / 100, rel.z / 100};
     }
     const float s = listenerDir.x >= 0 ? 100.0f : -100.0f;

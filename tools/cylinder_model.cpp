@@ -44,9 +44,7 @@ struct Cap {
     // Canvas direction of cylinder angle theta on the disc. Looking at the
     // cap from outside, y is up and z is to the right at x = -0.5, to the
     // left at x = 0.5, so neither disc is mirrored.
-    Point direction(float theta) const {
-        return {-side * std::sin(theta), -std::cos(theta)};
-    }
+    Point direction(float theta) const { return {-side * std::sin(theta), -std::cos(theta)}; }
 };
 
 const Cap kCaps[2] = {

@@ -28,8 +28,7 @@ std::vector<std::uint8_t> unpack(const FT_Bitmap& bitmap) {
         for (unsigned x = 0; x < bitmap.width; ++x) {
             if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO)
                 out.push_back((row[x / 8] & (0x80 >> (x % 8))) ? 255 : 0);
-            else
-                out.push_back(row[x]);
+            else out.push_back(row[x]);
         }
     }
     return out;

@@ -23,7 +23,7 @@ namespace {
 using Vec = std::array<float, 3>;
 
 constexpr float kPi = std::numbers::pi_v<float>;
-constexpr int kFold = 8;                     // table corners, stars, kites, mains
+constexpr int kFold = 8;  // table corners, stars, kites, mains
 constexpr float kGirdleRadius = 5;
 constexpr float kTableRadius = 0.55f * kGirdleRadius;
 constexpr float kStarRadius = 0.84f * kGirdleRadius;
@@ -38,8 +38,8 @@ constexpr int kSkinHeight = 256;
 constexpr int kSamples = 4;
 constexpr Point kCrownCentre{128, 116};
 constexpr Point kPavilionCentre{384, 116};
-constexpr float kDiscRadius = 112;               // pixels for kGirdleRadius
-constexpr float kGirdleStripTop = 236;           // Canvas rows of the girdle strip
+constexpr float kDiscRadius = 112;      // pixels for kGirdleRadius
+constexpr float kGirdleStripTop = 236;  // Canvas rows of the girdle strip
 constexpr float kGirdleStripBottom = 252;
 
 constexpr Rgba kDeep{0.32f, 0.02f, 0.08f, 1};
@@ -65,10 +65,10 @@ float onKite(float r0, float y0, float r1, float y1, float r) {
 
 Rings addVertices(std::vector<Vec>& v) {
     const float step = 2 * kPi / kFold, half = step / 2, cosHalf = std::cos(half);
-    const float starY = onKite(kTableRadius, kTableY, kGirdleRadius, kGirdleTopY,
-                               kStarRadius * cosHalf);
-    const float pavilionY = onKite(0, kCuletY, kGirdleRadius, kGirdleBottomY,
-                                   kPavilionRadius * cosHalf);
+    const float starY =
+        onKite(kTableRadius, kTableY, kGirdleRadius, kGirdleTopY, kStarRadius * cosHalf);
+    const float pavilionY =
+        onKite(0, kCuletY, kGirdleRadius, kGirdleBottomY, kPavilionRadius * cosHalf);
     Rings rings{};
     rings.table = static_cast<int>(v.size());
     for (int k = 0; k < kFold; ++k) v.push_back(atAngle(kTableRadius, k * step, kTableY));
@@ -103,10 +103,10 @@ Faces facesOf(const Rings& r) {
     Faces f;
     for (int k = 1; k + 1 < kFold; ++k) f.crown.push_back({table(0), table(k + 1), table(k)});
     for (int k = 0; k < kFold; ++k) {
-        f.crown.push_back({table(k), table(k + 1), star(k)});         // star
-        f.crown.push_back({table(k), star(k), top(2 * k)});           // kite, right half
-        f.crown.push_back({table(k), top(2 * k), star(k - 1)});       // kite, left half
-        f.crown.push_back({star(k), top(2 * k + 1), top(2 * k)});     // upper girdle
+        f.crown.push_back({table(k), table(k + 1), star(k)});      // star
+        f.crown.push_back({table(k), star(k), top(2 * k)});        // kite, right half
+        f.crown.push_back({table(k), top(2 * k), star(k - 1)});    // kite, left half
+        f.crown.push_back({star(k), top(2 * k + 1), top(2 * k)});  // upper girdle
         f.crown.push_back({star(k), top(2 * k + 2), top(2 * k + 1)});
         f.pavilion.push_back({r.culet, inner(k - 1), bottom(2 * k)});  // main, two halves
         f.pavilion.push_back({r.culet, bottom(2 * k), inner(k)});
@@ -249,7 +249,7 @@ private:
 
     Md2Model mesh;
     Rings rings;
-    std::vector<SkinFace> skinFaces;               // the crown's and the pavilion's
+    std::vector<SkinFace> skinFaces;                // the crown's and the pavilion's
     std::map<std::pair<int, int>, SkinEdge> edges;  // by vertex pair, lower index first
 };
 
@@ -264,8 +264,8 @@ bool inside(const SkinFace& face, Point p) {
 
 float distanceTo(const Segment& s, Point p) {
     const float dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
-    const float t = std::clamp(((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / (dx * dx + dy * dy),
-                               0.0f, 1.0f);
+    const float t =
+        std::clamp(((p.x - s.a.x) * dx + (p.y - s.a.y) * dy) / (dx * dx + dy * dy), 0.0f, 1.0f);
     return std::hypot(p.x - s.a.x - t * dx, p.y - s.a.y - t * dy);
 }
 

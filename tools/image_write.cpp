@@ -44,15 +44,15 @@ std::vector<std::uint8_t> EncodeBmp(const Image& image) {
     put32(out, kHeaders);              // offset of the pixels
     put32(out, 40);                    // information header size
     put32(out, image.width);
-    put32(out, image.height);          // positive: bottom row first
-    put16(out, 1);                     // planes
-    put16(out, 24);                    // bits per pixel
-    put32(out, 0);                     // no compression
+    put32(out, image.height);  // positive: bottom row first
+    put16(out, 1);             // planes
+    put16(out, 24);            // bits per pixel
+    put32(out, 0);             // no compression
     put32(out, imageSize);
     put32(out, kPixelsPerMetre);
     put32(out, kPixelsPerMetre);
-    put32(out, 0);                     // colours used: none (no palette)
-    put32(out, 0);                     // important colours: all
+    put32(out, 0);  // colours used: none (no palette)
+    put32(out, 0);  // important colours: all
     putRowsBottomUp(out, image, false, padding);
     return out;
 }
@@ -65,8 +65,8 @@ std::vector<std::uint8_t> EncodeTga(const Image& image) {
     // No id field, no colour map, uncompressed true colour, colour map
     // fields all zero.
     std::vector<std::uint8_t> out = {0, 0, 2, 0, 0, 0, 0, 0};
-    put16(out, 0);                       // x origin
-    put16(out, 0);                       // y origin
+    put16(out, 0);  // x origin
+    put16(out, 0);  // y origin
     put16(out, image.width);
     put16(out, image.height);
     out.push_back(withAlpha ? 32 : 24);  // bits per pixel

@@ -16,12 +16,12 @@ struct Vec3 {
 struct View {
     float yaw = 0;
     float pitch = 0;
-    Point origin;           // pixel where the world origin appears
-    float pixelsAcross = 1; // pixels per world unit, horizontally
-    float pixelsUp = 1;     // pixels per world unit, vertically
+    Point origin;            // pixel where the world origin appears
+    float pixelsAcross = 1;  // pixels per world unit, horizontally
+    float pixelsUp = 1;      // pixels per world unit, vertically
 
-    Vec3 Turn(Vec3 p) const;       // into view space: x right, y up, z towards the viewer
-    Point Project(Vec3 p) const;   // world point to output pixels
+    Vec3 Turn(Vec3 p) const;          // into view space: x right, y up, z towards the viewer
+    Point Project(Vec3 p) const;      // world point to output pixels
     Vec3 FloorAt(Point pixel) const;  // the floor point seen at a pixel
 };
 
@@ -46,7 +46,7 @@ struct Scene {
     float gridStep = 0.4f;
     Rgba floorColour;
     Rgba gridColour;
-    Vec3 light{0, 1, 0};    // direction towards the light, need not be unit length
+    Vec3 light{0, 1, 0};  // direction towards the light, need not be unit length
 };
 
 // Floor, blob shadows, then the bodies from the farthest to the nearest.

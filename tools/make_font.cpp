@@ -22,16 +22,16 @@
 namespace {
 
 constexpr const char* kDefaultFont = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
-constexpr int kGrid = 16;          // cells per row and per column
-constexpr int kCell = 16;          // pixels per cell side
-constexpr int kFirstCode = 32;     // character of cell 0
-constexpr int kLastCode = 126;     // last character drawn
-constexpr int kAdvance = 10;       // units the demo moves the pen on per glyph
-constexpr int kEmWidth = 16;       // pixels; gives the face an advance of kAdvance
-constexpr int kEmHeight = 15;      // pixels; the tallest glyphs just fit below the top row
+constexpr int kGrid = 16;       // cells per row and per column
+constexpr int kCell = 16;       // pixels per cell side
+constexpr int kFirstCode = 32;  // character of cell 0
+constexpr int kLastCode = 126;  // last character drawn
+constexpr int kAdvance = 10;    // units the demo moves the pen on per glyph
+constexpr int kEmWidth = 16;    // pixels; gives the face an advance of kAdvance
+constexpr int kEmHeight = 15;   // pixels; the tallest glyphs just fit below the top row
 constexpr int kPenX = (kCell - kAdvance) / 2;  // pen position in the cell
-constexpr int kBaseline = 13;      // cell row just below the baseline
-constexpr int kFirstInkRow = 1;    // row 0 stays black
+constexpr int kBaseline = 13;                  // cell row just below the baseline
+constexpr int kFirstInkRow = 1;                // row 0 stays black
 
 // Copies the glyph into cell (column, row), moved back inside the cell where
 // its ink would leave it (the bar and the underscore reach one row too low).

@@ -169,7 +169,8 @@ int main(int argc, char** argv) {
     addArpeggio(mix);
     const std::vector<std::uint8_t> bytes = wavFile(mix);
     std::FILE* f = std::fopen(argv[1], "wb");
-    if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fclose(f) != 0) {
+    if (!f || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() ||
+        std::fclose(f) != 0) {
         std::fprintf(stderr, "make_music: cannot write %s\n", argv[1]);
         return 1;
     }

@@ -26,9 +26,9 @@
 namespace {
 
 constexpr int kSize = 512;
-constexpr int kSamples = 2;     // per side of each texel
-constexpr int kMaxPath = 50;    // the demo reads each face name into 50 characters
-constexpr float kLow = 0.01f;   // the texture coordinates of a face's edges
+constexpr int kSamples = 2;    // per side of each texel
+constexpr int kMaxPath = 50;   // the demo reads each face name into 50 characters
+constexpr float kLow = 0.01f;  // the texture coordinates of a face's edges
 constexpr float kHigh = 0.99f;
 // The demo tints the top face with this grey and draws the walls white; the
 // top texture is brightened by its inverse so the two meet in one colour.

@@ -94,7 +94,7 @@ Rgba ground(Direction d, float footprint) {
         const float row = std::floor((z * 0.8f - x * 0.6f) * 7);
         const float column = std::floor((x * 0.8f + z * 0.6f) * 5 + 0.5f * row);
         const float crop = lattice(int(column), int(row), 7);
-        const Rgba field = crop < 0.3f ? Rgba{0.72f, 0.64f, 0.34f, 1}
+        const Rgba field = crop < 0.3f   ? Rgba{0.72f, 0.64f, 0.34f, 1}
                            : crop < 0.5f ? Rgba{0.50f, 0.42f, 0.28f, 1}
                                          : colour;
         colour = Mix(colour, Mix(field, colour, 0.25f), farmed);
@@ -121,8 +121,7 @@ float bandNoise(float a, float elevation, float scale, int octaves, float footpr
 
 Rgba hills(float a, float elevation, float footprint) {
     const float n = bandNoise(a, elevation, 120, 4, footprint);
-    return hazed(Mix(Rgba{0.12f, 0.22f, 0.14f, 1}, Rgba{0.26f, 0.36f, 0.20f, 1}, n),
-                 kHillDistance);
+    return hazed(Mix(Rgba{0.12f, 0.22f, 0.14f, 1}, Rgba{0.26f, 0.36f, 0.20f, 1}, n), kHillDistance);
 }
 
 // Blue-grey rock, paler towards the foot, with snow on the high peaks.
@@ -173,18 +172,14 @@ Rgba SkyColour(Direction d, float footprint) {
     const float elevation = std::asin(std::clamp(u.y, -1.0f, 1.0f));
     const float a = std::atan2(u.x, u.z);
     Rgba colour;
-    if (elevation < -std::atan(1 / kHillDistance))
-        colour = ground(u, footprint);
+    if (elevation < -std::atan(1 / kHillDistance)) colour = ground(u, footprint);
     else if (elevation < ridge(a, 5, 4.2f, -0.012f, 0.025f, footprint))
         colour = hills(a, elevation, footprint);
-    else if (elevation < -std::atan(1 / kMountainDistance))
-        colour = ground(u, footprint);
+    else if (elevation < -std::atan(1 / kMountainDistance)) colour = ground(u, footprint);
     else if (const float top = ridge(a, 2.2f, 9.1f, 0.004f, 0.11f, footprint); elevation < top)
         colour = mountains(a, elevation, top, footprint);
-    else if (elevation < 0)
-        colour = ground(u, footprint);
-    else
-        colour = sky(u, footprint);
+    else if (elevation < 0) colour = ground(u, footprint);
+    else colour = sky(u, footprint);
     colour.a = 1;
     return colour;
 }

@@ -52,9 +52,9 @@ std::array<Axis, 3> axesOf(const std::vector<std::array<float, 3>>& vertices) {
     std::array<Axis, 3> axes;
     if (vertices.empty()) return axes;
     for (int a = 0; a < 3; ++a) {
-        const auto [low, high] = std::minmax_element(
-            vertices.begin(), vertices.end(),
-            [a](const auto& p, const auto& q) { return p[a] < q[a]; });
+        const auto [low, high] =
+            std::minmax_element(vertices.begin(), vertices.end(),
+                                [a](const auto& p, const auto& q) { return p[a] < q[a]; });
         axes[a].translate = (*low)[a];
         axes[a].scale = static_cast<float>((static_cast<double>((*high)[a]) - (*low)[a]) / 255);
     }
@@ -91,12 +91,11 @@ std::vector<std::uint8_t> EncodeMd2(const Md2Model& model) {
 
     std::vector<std::uint8_t> out = {'I', 'D', 'P', '2'};
     out.reserve(end);
-    for (std::uint32_t field : {8u, std::uint32_t(model.skinWidth),
-                                std::uint32_t(model.skinHeight), frameSize,
-                                0u /* skins */, vertexCount, coordCount, triangleCount,
-                                0u /* GL command words */, 1u /* frames */,
-                                coordsAt /* skin names: none */, coordsAt, trianglesAt,
-                                framesAt, end /* GL commands: none */, end})
+    for (std::uint32_t field :
+         {8u, std::uint32_t(model.skinWidth), std::uint32_t(model.skinHeight), frameSize,
+          0u /* skins */, vertexCount, coordCount, triangleCount, 0u /* GL command words */,
+          1u /* frames */, coordsAt /* skin names: none */, coordsAt, trianglesAt, framesAt,
+          end /* GL commands: none */, end})
         put32(out, field);
     for (const Md2Coord& coord : model.coords) {
         put16(out, static_cast<std::uint16_t>(coord.s));

@@ -24,9 +24,9 @@ struct Md2Triangle {
 };
 
 struct Md2Model {
-    int skinWidth = 0;   // stored in the header; the demo uses the loaded skin's size
+    int skinWidth = 0;  // stored in the header; the demo uses the loaded skin's size
     int skinHeight = 0;
-    std::string frameName;                     // at most 15 characters
+    std::string frameName;                       // at most 15 characters
     std::vector<std::array<float, 3>> vertices;  // positions of frame 0
     std::vector<Md2Coord> coords;
     std::vector<Md2Triangle> triangles;

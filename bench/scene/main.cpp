@@ -54,8 +54,8 @@ int frames(int count) {
     run.frames(200);  // warm-up: shaders compiled, textures resident, bodies landed
     const Spread scene = timeFrames(count, [&] { run.frame(); });
     const Spread empty = timeFrames(count, emptyFrame);
-    std::printf("scene frame: median %.3f ms, p99 %.3f ms (p99/median %.2f)\n", scene.median, scene.p99,
-                scene.p99 / scene.median);
+    std::printf("scene frame: median %.3f ms, p99 %.3f ms (p99/median %.2f)\n", scene.median,
+                scene.p99, scene.p99 / scene.median);
     std::printf("empty frame: median %.3f ms, p99 %.3f ms\n", empty.median, empty.p99);
     std::printf("frame_vs_empty: %.3f\n", scene.median / empty.median);
     std::printf("frame_p99_over_median: %.3f\n", scene.p99 / scene.median);

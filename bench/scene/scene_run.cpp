@@ -3,8 +3,8 @@
 #include "app/glwindow.h"
 #include "app/log.h"
 #include "app/main.h"
-#include "scene/frame.h"
 #include "config/settings.h"
+#include "scene/frame.h"
 
 #include <cstdlib>
 #include <filesystem>

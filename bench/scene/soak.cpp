@@ -6,8 +6,8 @@
 // Exits 0 when both hold, 1 otherwise.
 #include "app/main.h"
 #include "bench/scene/scene_run.h"
-#include "scene/frame.h"
 #include "physics/newton_primitive.h"
+#include "scene/frame.h"
 
 #include <algorithm>
 #include <chrono>
@@ -22,7 +22,7 @@ namespace {
 
 constexpr long kAllowedGrowthKb = 1024;
 constexpr int kWarmUpFrames = 2000;  // caches filled, allocator settled
-constexpr int kMouseHome = 200;  // where the scene pins the pointer each frame
+constexpr int kMouseHome = 200;      // where the scene pins the pointer each frame
 
 // One stretch of scripted input: keys held throughout, and a pointer offset
 // from home set before every other frame (the camera turns).
@@ -121,7 +121,8 @@ bool reportMemory(const std::vector<Sample>& samples, int warmUp) {
         std::printf("%8d %12ld %12ld %+10ld\n", s.frame, s.foundKb, s.rssKb, s.rssKb - base);
     }
     const long end = samples.back().rssKb, growth = peak - base;
-    std::printf("rss after warm-up (frame %d): %ld kB, max %ld kB, end %ld kB, growth %+ld kB (limit %ld kB)\n",
+    std::printf("rss after warm-up (frame %d): %ld kB, max %ld kB, end %ld kB, growth %+ld kB "
+                "(limit %ld kB)\n",
                 warmUp, base, peak, end, growth, kAllowedGrowthKb);
     return growth <= kAllowedGrowthKb;
 }
@@ -150,15 +151,19 @@ int main(int argc, char** argv) {
         if (frame % kCycleFrames != 0) continue;
         samples.push_back(sample(frame));
         if (const int body = firstNonFiniteBody(); body >= 0) {
-            std::printf("soak: FAILED, body %d has a non-finite transform at frame %d\n", body, frame);
+            std::printf("soak: FAILED, body %d has a non-finite transform at frame %d\n", body,
+                        frame);
             return 1;
         }
     }
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("soak: %d frames in %.1f s (%.1f frames/s), all body transforms finite at every sample\n", total,
-                seconds, total / seconds);
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf(
+        "soak: %d frames in %.1f s (%.1f frames/s), all body transforms finite at every sample\n",
+        total, seconds, total / seconds);
     if (!reportMemory(samples, kWarmUpFrames)) {
-        std::printf("soak: FAILED, resident memory grew by more than %ld kB after warm-up\n", kAllowedGrowthKb);
+        std::printf("soak: FAILED, resident memory grew by more than %ld kB after warm-up\n",
+                    kAllowedGrowthKb);
         return 1;
     }
     std::printf("soak: passed\n");

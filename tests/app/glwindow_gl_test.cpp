@@ -3,8 +3,8 @@
 // fullscreen is refused and the user is asked whether to run in a window.
 #include "app/glwindow.h"
 #include "app/main.h"
-#include "support/temp_dir.h"
 #include "config/settings.h"
+#include "support/temp_dir.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

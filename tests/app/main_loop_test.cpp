@@ -23,9 +23,12 @@ TEST(MainLoop, WaitingMessagesComeBeforeAFrameAndAPostedQuitAfterThem) {
     for (bool& key : keys) key = false;
     hWnd = plat::CreateWindow("OpenGL", "3D-Varne", plat::WindowStyle::Overlapped, 0, 0, 80, 60);
     frames = 0;
-    const struct { unsigned msg; plat::WPARAM w; } waiting[] = {
+    const struct {
+        unsigned msg;
+        plat::WPARAM w;
+    } waiting[] = {
         {plat::WM_KEYDOWN, 'W'},          {plat::WM_KEYDOWN, plat::VK_SPACE},
-        {plat::WM_KEYUP, plat::VK_SPACE}, {plat::WM_ACTIVATE, 1 << 16},  // minimised
+        {plat::WM_KEYUP, plat::VK_SPACE}, {plat::WM_ACTIVATE, 1 << 16},          // minimised
         {plat::WM_KEYDOWN, 256},          {plat::WM_KEYDOWN, plat::VK_ESCAPE}};  // no key 256
     for (const auto& m : waiting) plat::PostMessage(hWnd, m.msg, m.w, 0);
     MainLoop(frame);  // minimised: Escape does not end it

@@ -7,7 +7,9 @@ using namespace testing_support;
 
 TEST(FileList, NamesFollowTheirLabelsInOrderAndFitSixtyThreeCharacters) {
     const std::string n63(63, 'n'), n64(64, 'n');
-    const struct { std::string text, font, logo; } cases[] = {
+    const struct {
+        std::string text, font, logo;
+    } cases[] = {
         {" \n[FILES]FONT:f.bmp\t\r\n LOGO:\n\nl.tga", "f.bmp", "l.tga"},
         {"[FILES]\nFONT: " + n63 + "\nLOGO: " + n64, n63, ""},
         {"[FILES]\nLOGO: l.tga\nFONT: f.bmp", "", ""},

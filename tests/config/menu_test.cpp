@@ -1,8 +1,8 @@
 // The launcher's key logic on scripted key states, without a window.
 #include "app/main.h"
 #include "config/menu.h"
-#include "support/temp_dir.h"
 #include "config/settings.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -38,5 +38,6 @@ TEST(Menu, ArrowsMoveOneStepWhenReleasedAndStopAtTheEndsAndEnterStoresTheMode) {
     EXPECT_EQ(settings->ScreenY(), 768);
     EXPECT_FALSE(settings->doFullscreen());
     EXPECT_EQ(countOf(readFile("log.txt"), "Resolution 1024x768 at 16 bpp, Fullscreen: 0\n"
-                                           "Loading Configuration..."), 1);
+                                           "Loading Configuration..."),
+              1);
 }

@@ -7,7 +7,9 @@ using namespace testing_support;
 
 TEST(Settings, TokensPairUpWhateverTheLinesAndTheFirstOfEqualKeysWins) {
     TempDir dir;
-    const struct { const char *text, *key, *value; } cases[] = {
+    const struct {
+        const char *text, *key, *value;
+    } cases[] = {
         {"[3D-VARNE-CFG]\nK first  X\nsecond\n\tK again", "X", "second"},
         {"[3D-VARNE-CFG]\nK first  X\nsecond\n\tK again", "K", "first"},
         {"[3D-VARNE-CFG]\nA a\nLAST\n\n", "LAST", ""},
@@ -34,5 +36,6 @@ TEST(Settings, PairsPastTheHundredthAndCharactersPastThe149thAreDroppedAndLogged
     EXPECT_TRUE(store.IsSet("K100"));
     EXPECT_FALSE(store.IsSet("K101"));
     EXPECT_EQ(countOf(readFile("log.txt"), "data/config.txt: 2 pairs past the first 100 dropped, "
-                                           "1 tokens cut to 149 characters\n"), 1);
+                                           "1 tokens cut to 149 characters\n"),
+              1);
 }

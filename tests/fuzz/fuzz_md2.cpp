@@ -23,7 +23,8 @@ void checkMesh(const MD2Data& mesh) {
             FUZZ_CHECK(t.coordIndex[k] < coordCount);
         }
     FUZZ_CHECK(mesh.triangles.empty() || mesh.frameCount > 0);
-    for (const Vertex& v : mesh.vertices) FUZZ_CHECK(std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z));
+    for (const Vertex& v : mesh.vertices)
+        FUZZ_CHECK(std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z));
     for (std::uint32_t skinSide : {0u, 1u, 7u, 256u, 65535u}) {
         const double side = skinSide ? skinSide : 1.0;
         for (std::int16_t c : mesh.pixelCoords) FUZZ_CHECK(std::isfinite(float(c / side)));

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = ShaderSourceText(file);
     FUZZ_CHECK(text.size() == kShaderSourceLength);
     if (file.find('\r') == std::string_view::npos) {
-        const std::size_t kept = file.size() < kShaderSourceLength ? file.size() : kShaderSourceLength;
+        const std::size_t kept =
+            file.size() < kShaderSourceLength ? file.size() : kShaderSourceLength;
         FUZZ_CHECK(std::string_view(text).substr(0, kept) == file.substr(0, kept));
         FUZZ_CHECK(text.find_first_not_of('\n', kept) == std::string::npos);
     }

@@ -7,12 +7,12 @@
 #include <cstdio>
 
 // Names the failed condition, then stops the way a sanitizer report does.
-#define FUZZ_CHECK(condition)                                                              \
-    do {                                                                                   \
-        if (!(condition)) {                                                                \
+#define FUZZ_CHECK(condition)                                                                  \
+    do {                                                                                       \
+        if (!(condition)) {                                                                    \
             std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-            __builtin_trap();                                                              \
-        }                                                                                  \
+            __builtin_trap();                                                                  \
+        }                                                                                      \
     } while (0)
 
 // The readers append to log.txt in the working directory (scripts/fuzz.sh

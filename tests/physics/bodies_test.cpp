@@ -65,7 +65,11 @@ TEST_F(Physics, TheScenesBodiesHaveBoxMassMatricesRestOnTheFloorAndCanBePushed) 
     NewtonUpdate(world, NAN);
     EXPECT_EQ(box.getPosition().y, 20.0f);
     for (int i = 0; i < 80; ++i) NewtonUpdate(world, i == 10 ? 1e30f : 2.0f);
-    const struct { const char* name; NewtonPrimitive& body; float inertia[3], restY; } cases[] = {
+    const struct {
+        const char* name;
+        NewtonPrimitive& body;
+        float inertia[3], restY;
+    } cases[] = {
         {"box", box, {500.f / 12, 500.f / 12, 500.f / 12}, 7.5f},
         {"sphere", sphere, {60, 60, 60}, 11},
         {"cylinder", cylinder, {370.f / 12, 260.f / 12, 610.f / 12}, 10},
@@ -73,7 +77,8 @@ TEST_F(Physics, TheScenesBodiesHaveBoxMassMatricesRestOnTheFloorAndCanBePushed) 
     for (const auto& c : cases) {
         float m[4];
         NewtonBodyGetMassMatrix(c.body.getBody(), &m[0], &m[1], &m[2], &m[3]);
-        for (int i = 0; i < 3; ++i) EXPECT_FLOAT_EQ(m[i + 1], c.inertia[i]) << c.name << " axis " << i;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_FLOAT_EQ(m[i + 1], c.inertia[i]) << c.name << " axis " << i;
         EXPECT_NEAR(c.body.getPosition().y, c.restY, 0.1f) << c.name;
     }
     EXPECT_NEAR(cylinder.matrix.m[1], 0.0f, 0.01f);  // its axis level
@@ -86,7 +91,8 @@ TEST_F(Physics, TheScenesBodiesHaveBoxMassMatricesRestOnTheFloorAndCanBePushed) 
         NewtonWorldUnfreezeBody(world, box.getBody());
         NewtonBodySetVelocity(box.getBody(), velocity);
     }
-    EXPECT_NEAR(box.getPosition().z, 15, 0.3f);  // 5 units/s for 1 s, friction acting within each frame
+    EXPECT_NEAR(box.getPosition().z, 15,
+                0.3f);  // 5 units/s for 1 s, friction acting within each frame
 }
 
 // A convex body's centre of mass and inertia come from the hull's volume
@@ -95,14 +101,24 @@ TEST_F(Physics, TheScenesBodiesHaveBoxMassMatricesRestOnTheFloorAndCanBePushed) 
 // edge a = 6: centroid a/4 on each axis, principal moments m a^2/16 twice and
 // m a^2/10 along (1, 1, 1), so compared in order.
 TEST_F(Physics, AConvexBodyTakesItsMassPropertiesFromTheHull) {
-    const struct { const char* name; std::vector<float> points; float inertia[3], centre[3]; } cases[] = {
-        {"brick", {0, 0, 0, 2, 0, 0, 0, 4, 0, 2, 4, 0, 0, 0, 6, 2, 0, 6, 0, 4, 6, 2, 4, 6},
-         {52.f / 12, 40.f / 12, 20.f / 12}, {1, 2, 3}},
-        {"tetrahedron", {0, 0, 0, 6, 0, 0, 0, 6, 0, 0, 0, 6}, {2.25f, 2.25f, 3.6f}, {1.5f, 1.5f, 1.5f}},
+    const struct {
+        const char* name;
+        std::vector<float> points;
+        float inertia[3], centre[3];
+    } cases[] = {
+        {"brick",
+         {0, 0, 0, 2, 0, 0, 0, 4, 0, 2, 4, 0, 0, 0, 6, 2, 0, 6, 0, 4, 6, 2, 4, 6},
+         {52.f / 12, 40.f / 12, 20.f / 12},
+         {1, 2, 3}},
+        {"tetrahedron",
+         {0, 0, 0, 6, 0, 0, 0, 6, 0, 0, 0, 6},
+         {2.25f, 2.25f, 3.6f},
+         {1.5f, 1.5f, 1.5f}},
     };
     for (const auto& c : cases) {
         NewtonPrimitive body(world, 40);
-        body.collision = NewtonCreateConvexHull(world, int(c.points.size() / 3), c.points.data(), 12, nullptr);
+        body.collision =
+            NewtonCreateConvexHull(world, int(c.points.size() / 3), c.points.data(), 12, nullptr);
         body.setPosition0(newV(30, 30, 10));
         body.initBody(true);
         float mass, inertia[3], centre[3];
@@ -110,7 +126,8 @@ TEST_F(Physics, AConvexBodyTakesItsMassPropertiesFromTheHull) {
         NewtonBodyGetCentreOfMass(body.getBody(), centre);
         if (c.inertia[0] == c.inertia[1]) std::sort(inertia, inertia + 3);
         for (int i = 0; i < 3; ++i) {
-            EXPECT_NEAR(inertia[i], 40 * c.inertia[i], 0.4f * c.inertia[i]) << c.name << " axis " << i;
+            EXPECT_NEAR(inertia[i], 40 * c.inertia[i], 0.4f * c.inertia[i])
+                << c.name << " axis " << i;
             EXPECT_NEAR(centre[i], c.centre[i], 1e-4f) << c.name << " axis " << i;
         }
         EXPECT_EQ(body.getPosition().x, 30.0f) << c.name;
@@ -122,7 +139,8 @@ TEST_F(Physics, AConvexBodyTakesItsMassPropertiesFromTheHull) {
 TEST_F(Physics, TheScenesHingeStopHoldsThePairWhileItFalls) {
     NewtonBox child(world, newV(0, 100, 0), 20, 10), parent(world, newV(6, 130, 5), 10, 6);
     const float pivot[3] = {1, 0, 0}, pin[3] = {-6.0f / 31, -30.0f / 31, -5.0f / 31};
-    NewtonJoint* joint = NewtonConstraintCreateHinge(world, pivot, pin, child.getBody(), parent.getBody());
+    NewtonJoint* joint =
+        NewtonConstraintCreateHinge(world, pivot, pin, child.getBody(), parent.getBody());
     NewtonHingeSetUserCallback(joint, jointCallback2);
     NewtonBodySetOmega(child.getBody(), pin);
     for (int frame = 0; frame < 120; ++frame) {
@@ -138,9 +156,10 @@ TEST_F(Physics, AModelThatYieldsNoVerticesMakesNoBodyAndAsksToQuit) {
     while (plat::PeekMessage(&m)) {}  // whatever other tests left waiting
     NewtonModel model(world, "data/models/missing.txt", newV(30, 30, 10), 40, 1.0f);
     EXPECT_EQ(model.getBody(), nullptr);
-    EXPECT_NE(readFile("log.txt").find("*loading Vertices for Collision character\n"
-                                       "couldn't get Vertices from Model,\rProgram will now close!"),
-              std::string::npos);
+    EXPECT_NE(
+        readFile("log.txt").find("*loading Vertices for Collision character\n"
+                                 "couldn't get Vertices from Model,\rProgram will now close!"),
+        std::string::npos);
     ASSERT_TRUE(plat::PeekMessage(&m));
     EXPECT_EQ(m.message, unsigned(plat::WM_QUIT));
 }

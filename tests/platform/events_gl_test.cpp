@@ -23,14 +23,17 @@ std::vector<plat::Message> drain() {
 
 TEST(Events, ArriveAsMessagesBeforeThePostedQuitAndGoWithTheirWindow) {
     ASSERT_TRUE(plat::RegisterClass("Test", ignore));
-    plat::Window* window = plat::CreateWindow("Test", "events", plat::WindowStyle::Overlapped, 0, 0, 320, 240);
+    plat::Window* window =
+        plat::CreateWindow("Test", "events", plat::WindowStyle::Overlapped, 0, 0, 320, 240);
     plat::DeviceContext* dc = plat::GetDC(window);
-    ASSERT_TRUE(plat::SetPixelFormat(dc, plat::ChoosePixelFormat(dc, plat::PixelFormatDescriptor{})));
+    ASSERT_TRUE(plat::SetPixelFormat(dc,
+                                     plat::ChoosePixelFormat(dc, plat::PixelFormatDescriptor{})));
     drain();  // whatever creating the window produced
     Uint32 id = 1;
     while (id < 64 && !SDL_GetWindowFromID(id)) ++id;  // the process's only SDL window
     plat::PostQuitMessage(0);
-    const SDL_KeyboardEvent w = {SDL_KEYDOWN, 0, id, SDL_PRESSED, 0, 0, 0, {SDL_SCANCODE_W, SDLK_w, 0, 0}};
+    const SDL_KeyboardEvent w = {SDL_KEYDOWN, 0, id, SDL_PRESSED,
+                                 0,           0, 0,  {SDL_SCANCODE_W, SDLK_w, 0, 0}};
     SDL_Event events[6] = {{.key = w}, {.key = w}, {.key = w}};
     events[1].key.repeat = 1;  // auto-repeat: a second key-down, no key-up
     events[2].key.type = SDL_KEYUP;
@@ -39,8 +42,9 @@ TEST(Events, ArriveAsMessagesBeforeThePostedQuitAndGoWithTheirWindow) {
     events[5].window = {SDL_WINDOWEVENT, 0, id, SDL_WINDOWEVENT_CLOSE, 0, 0, 0, 0, 0};
     for (SDL_Event& e : events) SDL_PushEvent(&e);
     const std::vector<plat::Message> got = drain();
-    const unsigned expected[] = {plat::WM_KEYDOWN, plat::WM_KEYDOWN, plat::WM_KEYUP, plat::WM_ACTIVATE,
-                                 plat::WM_SIZE,    plat::WM_CLOSE,   plat::WM_QUIT};
+    const unsigned expected[] = {plat::WM_KEYDOWN,  plat::WM_KEYDOWN, plat::WM_KEYUP,
+                                 plat::WM_ACTIVATE, plat::WM_SIZE,    plat::WM_CLOSE,
+                                 plat::WM_QUIT};
     ASSERT_EQ(got.size(), std::size(expected));
     for (size_t i = 0; i < got.size(); ++i) {
         EXPECT_EQ(got[i].message, expected[i]) << "message " << i;

@@ -43,9 +43,12 @@ TEST(Md2Decode, DamagedFilesAreRefusedWithTheBadFieldAndLeaveNothing) {
         std::size_t at = 0;  // where four bytes are replaced first, if not 0
         const char* bytes = nullptr;
     } cases[] = {
-        {"empty", "header length 0"},                   {"header_cut_67", "header length 67"},
-        {"negative_counts.md2", "vertex count -1"},     {"huge_counts.md2", "frame size 52"},
-        {"frame_size_too_small.md2", "frame size 40"},  {"negative_offset.md2", "frame offset -68"},
+        {"empty", "header length 0"},
+        {"header_cut_67", "header length 67"},
+        {"negative_counts.md2", "vertex count -1"},
+        {"huge_counts.md2", "frame size 52"},
+        {"frame_size_too_small.md2", "frame size 40"},
+        {"negative_offset.md2", "frame offset -68"},
         {"triangles_without_frames.md2", "frame count 0"},
         {"frames_cut_short.md2", "frame offset 88"},
         {"offset_past_end.md2", "texture coordinate offset 100000"},
@@ -55,8 +58,9 @@ TEST(Md2Decode, DamagedFilesAreRefusedWithTheBadFieldAndLeaveNothing) {
         {"one_triangle.md2", "vertex out of range in frame 0: inf, not within 10000 of the origin",
          88 + 16, "\0\0\x80\x7f"},
         // Finite, but no model reaches that far: 1e15 as frame 0's translate y.
-        {"one_triangle.md2", "vertex out of range in frame 0: 1e+15, not within 10000 of the origin",
-         88 + 16, "\xa9\x5f\x63\x58"},
+        {"one_triangle.md2",
+         "vertex out of range in frame 0: 1e+15, not within 10000 of the origin", 88 + 16,
+         "\xa9\x5f\x63\x58"},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -73,7 +77,8 @@ TEST(ModelDescription, AMissingLabelIsNamedWithItsFile) {
     TempDir dir;
     modelfile_t files;
     std::snprintf(files.descFile, sizeof files.descFile, "gem.txt");
-    EXPECT_FALSE(ParseModelDescription("\xEF\xBB\xBFMODELFILE: gem.md2\nMODELTEX: gem.tga\n", &files));
+    EXPECT_FALSE(ParseModelDescription("\xEF\xBB\xBFMODELFILE: gem.md2\nMODELTEX: gem.tga\n",
+                                       &files));
     EXPECT_EQ(files.modelFile[0], '\0');
     EXPECT_STREQ(files.skinFile, "");
     EXPECT_EQ(readFile("log.txt"), "gem.txt: does not begin with the label MODELFILE:\n");

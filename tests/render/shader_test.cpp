@@ -7,7 +7,9 @@
 
 TEST(ShaderSource, LineEndsBecomeSingleNewlinesThenTheTextIsCutOrPaddedTo2000) {
     const std::string y1999(1999, 'y');
-    struct Case { std::string text, sent; } cases[] = {
+    struct Case {
+        std::string text, sent;
+    } cases[] = {
         {"", std::string(2000, '\n')},
         {"a\r\nb\n\rc", "a\nb\n\rc" + std::string(1994, '\n')},  // a lone \r stays
         {std::string(2000, 'a'), std::string(2000, 'a')},

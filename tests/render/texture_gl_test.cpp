@@ -20,7 +20,11 @@ const std::string kSeeds = VARNE_SOURCE_DIR "/tests/fuzz/corpus/";
 
 TEST(TextureGL, TexelsDrawBottomRowFirstWithBlackSeeThroughInBmpsOnly) {
     const Rgb grey{128, 128, 128};
-    struct Case { const char* file; Rgb drawn[4]; } cases[] = {  // bottom row first
+    struct Case {
+        const char* file;
+        Rgb drawn[4];
+    } cases[] = {
+        // bottom row first
         {"bmp/2x2_padded_rows.bmp", {{255, 0, 0}, grey, {0, 0, 255}, {255, 255, 255}}},
         // Rows of 6 bytes, which GL would read as 8 unless told otherwise.
         {"tga/2x2_24.tga", {{2, 1, 0}, {5, 4, 3}, {8, 7, 6}, {11, 10, 9}}},
@@ -51,7 +55,11 @@ TEST(TextureGL, UnbindAllSwitchesUnitsZeroToThreeOffAndLeavesUnitThreeActive) {
     MultiTexturing();
     ASSERT_TRUE(multitex);
     const texture_t t = LoadTexture((kSeeds + "bmp/1x1.bmp").c_str(), true);
-    auto active = [] { GLint u = 0; glGetIntegerv(GL_ACTIVE_TEXTURE_ARB, &u); return u; };
+    auto active = [] {
+        GLint u = 0;
+        glGetIntegerv(GL_ACTIVE_TEXTURE_ARB, &u);
+        return u;
+    };
     for (int unit = 0; unit < 4; ++unit) glBindTex(t, unit);
     glUnbindAll();
     EXPECT_EQ(active(), GL_TEXTURE3_ARB);
@@ -90,6 +98,8 @@ TEST(FontGL, GlyphsLandOnTheVirtualScreen) {
         return xs.empty() ? std::array{0, 0, 0, 0} : std::array{*left, *bottom, *right, *top};
     };
     EXPECT_EQ(litBox(glPrint, "AA"), (std::array{50, 430, 75, 445}));
-    EXPECT_EQ(litBox(glPrint, "\x01\xC8" "A"), (std::array{70, 430, 85, 445}));  // no glyph
+    EXPECT_EQ(litBox(glPrint, "\x01\xC8"
+                              "A"),
+              (std::array{70, 430, 85, 445}));                              // no glyph
     EXPECT_EQ(litBox(glPrintSmall, "AA"), (std::array{50, 430, 83, 453}));  // 20.8 x 24, 13 apart
 }

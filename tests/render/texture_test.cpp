@@ -34,10 +34,16 @@ TEST(TextureFiles, GiveRowsBottomFirstWithoutFillOrOneLogLineAndNoPixels) {
         {"bmp/3x1_stride_12.bmp", {0, 255, 0, 255, 0, 0, 0, 0, 1, 0, 0, 255}},
         // Red, black; blue, white; two fill bytes end each row; an image size field of 0.
         {"bmp/2x2_padded_rows.bmp",
-         {255, 0, 0, 255, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255}, nullptr, 34, {0}},
+         {255, 0, 0, 255, 0, 0, 0, 0, 0, 0, 255, 255, 255, 255, 255, 255},
+         nullptr,
+         34,
+         {0}},
         // The same rows with height -2 are stored top-down: they come out the other way up.
         {"bmp/2x2_padded_rows.bmp",
-         {0, 0, 255, 255, 255, 255, 255, 255, 255, 0, 0, 255, 0, 0, 0, 0}, nullptr, 22, "\xfe\xff"
+         {0, 0, 255, 255, 255, 255, 255, 255, 255, 0, 0, 255, 0, 0, 0, 0},
+         nullptr,
+         22,
+         "\xfe\xff"
          "\xff\xff"},
         {"bmp/top_down_height", {255, 0, 0, 255}},
         {"bmp/1x1.bmp", {}, "x.bmp: info header of 12 bytes (OS/2 style)", 14, "\x0c"},
@@ -57,12 +63,15 @@ TEST(TextureFiles, GiveRowsBottomFirstWithoutFillOrOneLogLineAndNoPixels) {
         // logs "Couldn't load texture" and the step: 2 header, 3 size or depth, 4 pixels.
         {"tga/2x2_24.tga", {2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9}},
         {"tga/3x1_32_origin_top.tga", {2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11}},
-        {"tga/empty", {}, "texture2"},        {"tga/header_cut_17", {}, "texture2"},
+        {"tga/empty", {}, "texture2"},
+        {"tga/header_cut_17", {}, "texture2"},
         {"tga/rle_type_10", {}, "texture2"},
         // A one-byte identification field ('X') before the black pixel is skipped.
         {"tga/id_field", {0, 0, 0}, nullptr, 18, "X"},
-        {"tga/bits_16", {}, "texture3"},      {"tga/zero_width", {}, "texture3"},
-        {"tga/pixels_short", {}, "texture4"}, {"tga/huge_claim_65535", {}, "texture4"},
+        {"tga/bits_16", {}, "texture3"},
+        {"tga/zero_width", {}, "texture3"},
+        {"tga/pixels_short", {}, "texture4"},
+        {"tga/huge_claim_65535", {}, "texture4"},
     };
     for (const Case& c : cases) {
         TempDir dir;

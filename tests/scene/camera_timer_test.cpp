@@ -8,9 +8,13 @@
 // One step of speed 0.2 times factor 2 along yaw and pitch (degrees), x and z
 // kept at most 99 by the bound 100: sin 15 = 0.258819, cos 15 = 0.965926.
 TEST(Camera, StepsAlongTheViewAndStopsOneBelowTheBoundInXAndZ) {
-    const struct { float x, z, yaw, pitch, wantX, wantY, wantZ; } cases[] = {
-        {0, -50, 15, 0, 0.1035276f, 0, -49.6136296f}, {98.9f, 0, 90, 0, 99, 0, 0},
-        {0, 98.9f, 0, 0, 0, 0, 99},        {0, -200, 180, 0, 0, 0, -200.4f},  // no lower bound
+    const struct {
+        float x, z, yaw, pitch, wantX, wantY, wantZ;
+    } cases[] = {
+        {0, -50, 15, 0, 0.1035276f, 0, -49.6136296f},
+        {98.9f, 0, 90, 0, 99, 0, 0},
+        {0, 98.9f, 0, 0, 0, 0, 99},
+        {0, -200, 180, 0, 0, 0, -200.4f},  // no lower bound
         {0, 0, 90, 90, 0.4f, 0.4f, 0},     // looking up does not shorten the step
     };
     for (const auto& c : cases) {

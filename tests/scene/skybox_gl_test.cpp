@@ -28,9 +28,11 @@ TEST(SkyboxGL, EachFaceShowsItsOwnTextureAndOneWithoutIsNotDrawn) {
     Skybox sky("sky.txt", 3000, 2000, 4);
     // Up, along +z, +x, -z, -x, and down: the top is tinted 0.95 grey, the
     // floor has no file (5.tga) and shows the black background.
-    const struct { double x, y, z; int rgb[3]; } views[] = {
-        {0, 1, 0, {0, 190, 190}},   {0, 0, 1, {40, 200, 160}},  {1, 0, 0, {80, 200, 120}},
-        {0, 0, -1, {120, 200, 80}}, {-1, 0, 0, {160, 200, 40}}, {0, -1, 0, {0, 0, 0}}};
+    const struct {
+        double x, y, z;
+        int rgb[3];
+    } views[] = {{0, 1, 0, {0, 190, 190}},   {0, 0, 1, {40, 200, 160}},  {1, 0, 0, {80, 200, 120}},
+                 {0, 0, -1, {120, 200, 80}}, {-1, 0, 0, {160, 200, 40}}, {0, -1, 0, {0, 0, 0}}};
     glMatrixMode(GL_PROJECTION);
     gluPerspective(90, 1, 0.1, 1e7);
     glMatrixMode(GL_MODELVIEW);

@@ -24,12 +24,16 @@ namespace {
 // process, removed at exit with its configuration.
 const struct WaveWriter {
     WaveWriter() {
-        writeFile(base + ".ini", "[general]\nfrequency = 44100\nchannels = stereo\nsample-type = int16\n"
-                                 "dither = false\n[wave]\nfile = " + base + ".wav\n");
+        writeFile(base + ".ini",
+                  "[general]\nfrequency = 44100\nchannels = stereo\nsample-type = int16\n"
+                  "dither = false\n[wave]\nfile = " +
+                      base + ".wav\n");
         setenv("ALSOFT_CONF", (base + ".ini").c_str(), 1);
         setenv("ALSOFT_DRIVERS", "wave", 1);
     }
-    ~WaveWriter() { std::filesystem::remove(base + ".wav"), std::filesystem::remove(base + ".ini"); }
+    ~WaveWriter() {
+        std::filesystem::remove(base + ".wav"), std::filesystem::remove(base + ".ini");
+    }
 
     std::string base = "/tmp/varne-sound-" + std::to_string(getpid());
 } output;
@@ -38,25 +42,29 @@ const struct WaveWriter {
 void writeTone(const char* name, double hz, double seconds, int rate) {
     SF_INFO info{0, rate, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
     std::vector<float> samples(std::size_t(seconds * rate));
-    for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = float(0.5 * std::sin(2 * M_PI * hz * i / rate));
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = float(0.5 * std::sin(2 * M_PI * hz * i / rate));
     SNDFILE* file = sf_open(name, SFM_WRITE, &info);
     sf_write_float(file, samples.data(), sf_count_t(samples.size()));
     sf_close(file);
 }
 
-// The left channel of the recording from its first sound on: the output runs from the device's opening.
+// The left channel of the recording from its first sound on: the output runs from the device's
+// opening.
 std::vector<float> recordedLeft() {
     const std::string bytes = readFile(output.base + ".wav");
     std::vector<float> left;
     for (std::size_t at = bytes.find("data") + 8; at + 4 <= bytes.size(); at += 4)
         left.push_back(float(std::int16_t(std::uint8_t(bytes[at]) | bytes[at + 1] << 8)) / 32768);
-    left.erase(left.begin(), std::find_if(left.begin(), left.end(), [](float s) { return std::fabs(s) > 0.01f; }));
+    left.erase(left.begin(), std::find_if(left.begin(), left.end(),
+                                          [](float s) { return std::fabs(s) > 0.01f; }));
     return left;
 }
 
 // Root mean square and sign changes of the samples from `from` to `to` seconds.
 std::pair<double, int> measure(const std::vector<float>& s, double from, double to) {
-    const std::size_t first = std::size_t(from * 44100), last = std::min(std::size_t(to * 44100), s.size());
+    const std::size_t first = std::size_t(from * 44100),
+                      last = std::min(std::size_t(to * 44100), s.size());
     double sum = 0;
     int changes = 0;
     for (std::size_t i = first; i < last; ++i) {
@@ -100,14 +108,19 @@ TEST_F(Sound, TheDeviceOpensOnceClosesOnceAndForgetsItsStreams) {
 TEST_F(Sound, AttributesChangeOnlyWhatIsGivenAndInRange) {
     ASSERT_TRUE(BASS_Init(-1, 44100, 0, nullptr));
     const std::uint32_t stream = BASS_StreamCreateFile(false, "mono.wav", 0, 0, 0);
-    const struct { int freq, volume, pan; bool ok; int now[3]; } cases[] = {
-        {100, 0, -100, true, {100, 0, -100}},          {100000, 100, 100, true, {100000, 100, 100}},
-        {99, 50, 0, false, {100000, 100, 100}},        {100001, 50, 0, false, {100000, 100, 100}},
-        {1000, 101, 0, false, {100000, 100, 100}},     {1000, 50, -102, false, {100000, 100, 100}},
-        {0, 40, -101, true, {22050, 40, 100}},         {-1, -1, -60, true, {22050, 40, -60}},
+    const struct {
+        int freq, volume, pan;
+        bool ok;
+        int now[3];
+    } cases[] = {
+        {100, 0, -100, true, {100, 0, -100}},      {100000, 100, 100, true, {100000, 100, 100}},
+        {99, 50, 0, false, {100000, 100, 100}},    {100001, 50, 0, false, {100000, 100, 100}},
+        {1000, 101, 0, false, {100000, 100, 100}}, {1000, 50, -102, false, {100000, 100, 100}},
+        {0, 40, -101, true, {22050, 40, 100}},     {-1, -1, -60, true, {22050, 40, -60}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(BASS_ChannelSetAttributes(stream, c.freq, c.volume, c.pan), c.ok) << c.freq << ' ' << c.volume;
+        EXPECT_EQ(BASS_ChannelSetAttributes(stream, c.freq, c.volume, c.pan), c.ok)
+            << c.freq << ' ' << c.volume;
         std::uint32_t freq = 0, volume = 0;
         int pan = 0;
         ASSERT_TRUE(BASS_ChannelGetAttributes(stream, &freq, &volume, &pan));
@@ -125,7 +138,9 @@ TEST_F(Sound, WithoutA3DDeviceItWarnsOnceAndStillPlaysTheMusicAtItsVolume) {
     EXPECT_TRUE(BASS_ChannelGetAttributes(soundStream, nullptr, &volume, nullptr));
     EXPECT_EQ(volume, 75u);
     EXPECT_EQ(load3DSound("mono.wav"), 0u);  // positional sources need 3D
-    EXPECT_EQ(countOf(readFile("log.txt"), "Kein 3D-Sound unterstuetzt! Es wird nur Hintergrundmusik gespielt"), 1);
+    EXPECT_EQ(countOf(readFile("log.txt"),
+                      "Kein 3D-Sound unterstuetzt! Es wird nur Hintergrundmusik gespielt"),
+              1);
 }
 
 // Volume is linear amplitude. At 100 a centred source leaves each of the two
@@ -136,7 +151,10 @@ TEST_F(Sound, WithoutA3DDeviceItWarnsOnceAndStillPlaysTheMusicAtItsVolume) {
 TEST_F(Sound, MusicLoopsWithoutAGapAtItsVolume) {
     writeTone("short.wav", 400, 0.05, 22050);
     writeTone("long.wav", 440, 0.5, 44100);  // whole periods
-    const struct { const char* file; int volume, changes; } cases[] = {{"short.wav", 100, 800}, {"long.wav", 75, 880}};
+    const struct {
+        const char* file;
+        int volume, changes;
+    } cases[] = {{"short.wav", 100, 800}, {"long.wav", 75, 880}};
     double rms[2];
     for (int i = 0; i < 2; ++i) {
         initSound();
@@ -148,7 +166,8 @@ TEST_F(Sound, MusicLoopsWithoutAGapAtItsVolume) {
         std::tie(rms[i], changes) = measure(left, 0.1, 1.1);
         EXPECT_NEAR(changes, cases[i].changes, 10) << cases[i].file;
         for (double t = 0.1; t + 0.01 <= 1.1; t += 0.01)
-            ASSERT_GT(measure(left, t, t + 0.01).first, 0.5 * rms[i]) << cases[i].file << ": a gap at " << t << " s";
+            ASSERT_GT(measure(left, t, t + 0.01).first, 0.5 * rms[i])
+                << cases[i].file << ": a gap at " << t << " s";
     }
     EXPECT_NEAR(rms[0] / (0.5 / std::sqrt(2.0)), 0.6, 0.1);
     EXPECT_NEAR(rms[1] / rms[0], 0.75, 0.02);

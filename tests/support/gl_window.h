@@ -15,8 +15,8 @@ public:
     explicit TestGLWindow(int width = 256, int height = 256) {
         static bool registered = plat::RegisterClass("GLTest", plat::DefWindowProc);
         EXPECT_TRUE(registered);
-        window = plat::CreateWindow("GLTest", "gl test", plat::WindowStyle::Overlapped, 0, 0,
-                                    width, height);
+        window = plat::CreateWindow("GLTest", "gl test", plat::WindowStyle::Overlapped, 0, 0, width,
+                                    height);
         plat::PixelFormatDescriptor pfd;
         pfd.dwFlags = plat::PFD_DOUBLEBUFFER;
         pfd.cColorBits = 24;

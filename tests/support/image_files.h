@@ -14,8 +14,24 @@ using Rows = std::vector<std::vector<Rgb>>;
 inline std::string tgaOf(const Rows& rows) {
     // Type 2 (uncompressed true-colour), then width, height and 24 bits per pixel.
     const std::size_t width = rows[0].size(), height = rows.size();
-    std::string s = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, char(width), char(width >> 8),
-                     char(height), char(height >> 8), 24, 0};
+    std::string s = {0,
+                     0,
+                     2,
+                     0,
+                     0,
+                     0,
+                     0,
+                     0,
+                     0,
+                     0,
+                     0,
+                     0,
+                     char(width),
+                     char(width >> 8),
+                     char(height),
+                     char(height >> 8),
+                     24,
+                     0};
     for (const auto& row : rows)
         for (const Rgb& p : row) s += {char(p[2]), char(p[1]), char(p[0])};
     return s;
