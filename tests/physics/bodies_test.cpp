@@ -34,10 +34,11 @@ protected:
 }  // namespace
 
 // The drop g t^2 / 2 after t seconds (g = 9.8), within g t h / 2 plus the g t h
-// of a step still waiting (h = 0.01 s); the velocity g t within g h.
+// of a step still waiting (h = 0.01 s); the velocity g t within g h. Frames as
+// long as 1/4 s (a renderer at 4 frames per second) keep real time.
 TEST_F(Physics, FreeFallFollowsTheFormulaAtUnevenFrameTimes) {
     NewtonBox cube(world, newV(3, 150, -4), 10, 2);
-    const float frames[] = {0.004f, 0.031f, 0.0007f, 0.017f, 0.05f};
+    const float frames[] = {0.004f, 0.25f, 0.0007f, 0.017f, 0.05f};
     float t = 0;
     for (int i = 0; t < 1; ++i) {
         NewtonUpdate(world, frames[i % 5]);
