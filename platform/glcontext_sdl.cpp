@@ -7,6 +7,7 @@
 
 #include <GL/gl.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 #include <map>
@@ -47,6 +48,13 @@ void setColourBits(SurfaceFormat& wanted, int colourBits) {
 }
 
 DeviceContext* currentDC = nullptr;
+
+// Frames wait for the display's refresh, as on any desktop; VARNE_VSYNC=0 lets
+// them run as fast as they are drawn (benchmarks).
+int swapInterval() {
+    const char* vsync = std::getenv("VARNE_VSYNC");
+    return vsync && std::strcmp(vsync, "0") == 0 ? 0 : 1;
+}
 
 bool hasWord(const char* list, const char* word) {
     if (!list) return false;
@@ -176,7 +184,7 @@ bool wglMakeCurrent(DeviceContext* dc, GLContext* rc) {
     }
     if (!isLive(dc->window) || !dc->window->sdl || rc->window != dc->window) return false;
     if (SDL_GL_MakeCurrent(dc->window->sdl, rc->context) != 0) return false;
-    SDL_GL_SetSwapInterval(0);  // frames are not tied to the display refresh
+    SDL_GL_SetSwapInterval(swapInterval());
     currentDC = dc;
     return true;
 }

@@ -38,6 +38,7 @@ SceneRun::SceneRun(const std::string& config) : previous(fs::current_path().stri
     linkData("data", config);
     setenv("VARNE_MESSAGEBOX", "yes", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);  // no sound card needed
+    setenv("VARNE_VSYNC", "0", 0);        // frames as fast as they are drawn
     plat::SetCounterSource(scriptedCounter, kTicksPerSecond);
     log_init("3D-Varne");
     settings->SetSettings(800, 600, 16, false);
