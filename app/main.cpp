@@ -3,6 +3,7 @@
 #include "app/glwindow.h"
 #include "app/input_messages.h"
 #include "app/log.h"
+#include "app/startup.h"
 #include "config/menu.h"
 #include "config/settings.h"
 #include "physics/newton_primitive.h"
@@ -36,7 +37,7 @@ void drawAndPresent() {
 }  // namespace
 
 int WinMain() {
-    log_init("3D-Varne");
+    if (!StartRun("3D-Varne")) return 1;
     if (!menu.CreateGLWindow("3D-Varne", 600, 400, 16, false)) return 0;
     if (init_quit) return 0;
     plat::ShowCursor(false);

@@ -4,7 +4,7 @@
 
 #include "platform/window.h"
 
-// Runs the whole program; the exit code is 0 on every path.
+// Runs the whole program; the exit code is 1 when there is no display, else 0.
 int WinMain();
 plat::LRESULT WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam, plat::LPARAM lParam);
 // Releases the physics world and the audio; runs at most once per run.

@@ -58,6 +58,10 @@ inline unsigned loWord(std::uintptr_t v) { return unsigned(v & 0xFFFF); }
 inline unsigned hiWord(std::uintptr_t v) { return unsigned((v >> 16) & 0xFFFF); }
 
 // ---- window classes and windows -------------------------------------------
+// Whether windows can be opened: on a display (X11, Wayland, ...), or on the
+// driver SDL_VIDEODRIVER names. SDL's fallback to a driver that shows nothing
+// counts as no display unless it was asked for.
+bool HasDisplay();
 // Registering a name twice fails, as it does on the desktop API.
 bool RegisterClass(const char* className, WndProcFn proc);
 enum class WindowStyle { Overlapped, Popup };

@@ -8,6 +8,14 @@
 namespace plat {
 namespace detail {
 
+// Whether SDL fell back to a driver that shows nothing without being asked for it.
+static bool fellBackToNoDisplay() {
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);  // SDL_VIDEODRIVER too
+    if (asked && *asked) return false;
+    const std::string driver = SDL_GetCurrentVideoDriver();
+    return driver == "offscreen" || driver == "dummy";
+}
+
 bool ensureVideo() {
     static bool started = false;
     if (started) return true;
@@ -15,6 +23,10 @@ bool ensureVideo() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    if (fellBackToNoDisplay()) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        return false;
+    }
     SDL_DisableScreenSaver();
     started = true;
     return true;
@@ -63,6 +75,8 @@ void enterFullscreen(Window* w) {
 }  // namespace detail
 
 using namespace detail;
+
+bool HasDisplay() { return ensureVideo(); }
 
 bool RegisterClass(const char* className, WndProcFn proc) {
     if (!className || !proc) return false;
