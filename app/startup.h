@@ -1,7 +1,15 @@
-// What a run settles before its first window: the log, and whether there is a
-// display to open windows on.
+// What a run settles before its first window: the folder it runs in, the log,
+// and whether there is a display to open windows on.
 #pragma once
 
-// Starts the log under the title; false, said on standard error and in the
-// log, when no display can be reached.
+#include <filesystem>
+
+// The first of the working directory, the program's folder and that folder's
+// parent that holds data/config.txt or data/settings.txt; the working
+// directory when none does.
+std::filesystem::path DataFolder(const std::filesystem::path& workDir,
+                                 const std::filesystem::path& programDir);
+// Moves to the DataFolder and starts the log there under the title, naming the
+// folder when it is not the working directory. False, said on standard error
+// and in the log, when no display can be reached.
 bool StartRun(const char* title);

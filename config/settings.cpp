@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -57,7 +58,9 @@ Settings3D::Settings3D()
 void Settings3D::loadSets() {
     FileBytes file = ReadFileBytes(kConfigFile, kMaxTextFile);
     if (!file.data) {
-        log_msg("Could not load Configuration file!");
+        std::error_code error;
+        log_msg("Could not load Configuration file! Tried %s in the working directory %s",
+                kConfigFile, std::filesystem::current_path(error).c_str());
         plat::PostQuitMessage(0);
         return;
     }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace plat {
 
@@ -157,6 +158,9 @@ int MessageBox(const char* text, const char* caption, unsigned style);
 
 bool QueryPerformanceCounter(std::int64_t* count);
 bool QueryPerformanceFrequency(std::int64_t* frequency);
+
+// The folder the executable is in, ending in a separator; empty when unknown.
+std::string ProgramFolder();
 
 }  // namespace plat
 

@@ -1,0 +1,44 @@
+// Where a run starts: the working directory when it holds the data, else the
+// program's folder or its parent (a build folder inside the source tree); and
+// the message naming what was tried when the configuration is nowhere.
+#include "app/startup.h"
+#include "config/settings.h"
+#include "platform/window.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+TEST(StartUp, RunsFromTheFirstFolderThatHoldsTheData) {
+    TempDir dir;
+    const struct {
+        const char *dataFile, *expected;  // under each case's folder, which holds work/ and build/
+    } cases[] = {
+        {"work/data/config.txt", "work"},      {"work/data/settings.txt", "work"},
+        {"build/data/config.txt", "build"},    {"data/settings.txt", "."},
+        {"elsewhere/data/config.txt", "work"},
+    };
+    for (int i = 0; i < 5; ++i) {
+        const fs::path base = dir.path / std::to_string(i);
+        fs::create_directories(base / "work"), fs::create_directories(base / "build");
+        fs::create_directories((base / cases[i].dataFile).parent_path());
+        writeFile(base / cases[i].dataFile, "");
+        EXPECT_TRUE(fs::equivalent(DataFolder(base / "work", base / "build/"),
+                                   base / cases[i].expected))
+            << cases[i].dataFile;
+    }
+}
+
+TEST(StartUp, AMissingConfigurationNamesTheWorkingDirectoryAndThePathTried) {
+    TempDir dir;
+    setenv("VARNE_MESSAGEBOX", "yes", 1);
+    Settings3D().loadSets();
+    plat::Message quit;
+    while (plat::PeekMessage(&quit)) {}  // the quit it posts belongs to no other test
+    EXPECT_EQ(countOf(readFile("log.txt"), "Could not load Configuration file! Tried "
+                                           "data/config.txt in the working directory " +
+                                               dir.path.string() + "\n"),
+              1);
+}
