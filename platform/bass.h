@@ -5,7 +5,8 @@
 //
 // Every call fails quietly: it returns false (or 0) and leaves the reason in
 // BASS_ErrorGetCode. With no audio device BASS_Init fails and so does every
-// later call, and the program runs silent.
+// later call, and the program runs silent. Neither ALSA nor OpenAL Soft says
+// anything on standard error then (ALSOFT_LOGLEVEL still makes OpenAL Soft log).
 //
 // Streams decode from their file a few thousand frames at a time; a thread
 // inside this layer keeps every playing stream fed. It starts in BASS_Init

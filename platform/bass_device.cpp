@@ -2,6 +2,8 @@
 // its feeder thread, stopping and resuming output, error codes and the CPU figure.
 #include "platform/bass_internal.h"
 
+#include <alsa/asoundlib.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -16,7 +18,13 @@ bool no3DForced() {
     return value && std::strcmp(value, "1") == 0;
 }
 
+// ALSA reports each device it cannot open on standard error; a missing device
+// is the caller's to report.
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
 bool openDevice(Output& out, std::uint32_t freq) {
+    snd_lib_error_set_handler(ignoreAlsaError);
+    setenv("ALSOFT_LOGLEVEL", "0", 0);  // OpenAL Soft likewise, unless asked to log
     out.device = alcOpenDevice(nullptr);
     if (!out.device) return false;
     const ALCint attributes[] = {ALC_FREQUENCY, ALCint(freq), 0};

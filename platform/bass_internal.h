@@ -27,8 +27,9 @@
 namespace bass_al {
 
 // A stream keeps this many buffers of this many frames queued on its source:
-// about 0.37 s at 44.1 kHz, the most it ever holds in memory.
-constexpr int kBufferCount = 4;
+// about 1 s at 44.1 kHz, the most it ever holds in memory, so the music goes on
+// while a busy machine keeps the feeder waiting.
+constexpr int kBufferCount = 11;
 constexpr int kChunkFrames = 4096;
 // How often the feeder looks for played buffers.
 constexpr std::chrono::milliseconds kFeedPeriod{20};

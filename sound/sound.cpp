@@ -41,7 +41,6 @@ const char* errorMeaning(int code) {
     switch (code) {
     case BASS_ERROR_FILEOPEN: return "the file cannot be opened";
     case BASS_ERROR_FORMAT: return "not an audio format that can be read";
-    case BASS_ERROR_INIT: return "no audio device";
     case BASS_ERROR_NO3D: return "no 3D sound for this file";
     default: return "the audio library refused it";
     }
@@ -51,18 +50,20 @@ const char* errorMeaning(int code) {
 
 // The audio layer needs no window, so none is passed.
 void initSound() {
-    if (!BASS_Init(-1, 44100, BASS_DEVICE_3D, nullptr) && BASS_ErrorGetCode() == BASS_ERROR_NO3D) {
+    bool opened = BASS_Init(-1, 44100, BASS_DEVICE_3D, nullptr);
+    if (!opened && BASS_ErrorGetCode() == BASS_ERROR_NO3D) {
         log_msg("Kein 3D-Sound unterstuetzt! Es wird nur Hintergrundmusik gespielt");
-        BASS_Init(-1, 44100, 0, nullptr);
+        opened = BASS_Init(-1, 44100, 0, nullptr);
     }
+    if (!opened) log_txt("no audio device: running silent");
     BASS_Set3DFactors(0.0001f, 0.6f, -1.0f);
 }
 
 void playSound(const char* file, int volume) {
     log_txt("Bass Sound loading and playing: %s", file);
     soundStream = BASS_StreamCreateFile(false, file, 0, 0, 0);
-    if (!soundStream) {
-        const int error = BASS_ErrorGetCode();
+    const int error = BASS_ErrorGetCode();
+    if (!soundStream && error != BASS_ERROR_INIT) {  // no device was said at initSound
         log_txt("Bass Sound: %s is not played (error %i: %s)", file, error, errorMeaning(error));
     }
     BASS_Start();

@@ -11,7 +11,8 @@
 extern std::uint32_t soundStream;
 
 // Opens the default output with 3D support; where there is none, says so once
-// and opens it without. Without any output every later call does nothing.
+// and opens it without. Without any output it logs that the program runs
+// silent, and every later call does nothing.
 void initSound();
 // Streams the file in an endless loop at volume 0 to 100.
 void playSound(const char* file, int volume);
