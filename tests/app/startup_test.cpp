@@ -20,7 +20,7 @@ TEST(StartUp, RunsFromTheFirstFolderThatHoldsTheData) {
         {"build/data/config.txt", "build"},    {"data/settings.txt", "."},
         {"elsewhere/data/config.txt", "work"},
     };
-    for (int i = 0; i < 5; ++i) {
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
         const fs::path base = dir.path / std::to_string(i);
         fs::create_directories(base / "work"), fs::create_directories(base / "build");
         fs::create_directories((base / cases[i].dataFile).parent_path());
