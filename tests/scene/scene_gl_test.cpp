@@ -4,7 +4,10 @@
 #include "physics/newton_primitive.h"
 #include "scene/camera.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
+
+#include <string>
 
 static Vertex at(int node) { return NewtonObjects.find(node)->getData()->getPosition(); }
 
@@ -17,4 +20,23 @@ TEST(Scene, BodiesFallToRestOnTheFloorAndTheHingeHolds) {
     EXPECT_NEAR(at(3).y, 7.5f, 0.1f);
     EXPECT_NEAR(at(5).y, 11.0f, 0.1f);
     EXPECT_NEAR(vlength(sub(at(2), at(4))), 31.0f, 0.05f);
+}
+
+static std::string glText(GLenum name) { return reinterpret_cast<const char*>(glGetString(name)); }
+
+// After its own lines the set-up names what runs underneath: the driver of the
+// current context, the engine by pkg-config's version, OpenAL Soft's null output.
+TEST(Scene, TheLogNamesTheGLDriverThePhysicsEngineAndTheAudioDevice) {
+    SceneRun run(SceneRun::RepositoryConfig(false));
+    ASSERT_TRUE(run.ready());
+    const std::string log = run.log();
+    size_t at = log.find("Initialisation finished successfully");
+    for (const std::string& line :
+         {"OpenGL vendor: " + glText(GL_VENDOR), "OpenGL renderer: " + glText(GL_RENDERER),
+          "OpenGL version: " + glText(GL_VERSION),
+          std::string("Physics engine: Bullet " VARNE_BULLET_VERSION "\n"),
+          std::string("Audio device: No Output (OpenAL Soft 1.1 ALSOFT ")}) {
+        at = log.find("\n" + line, at);
+        ASSERT_NE(at, std::string::npos) << "missing in order: " << line << "\n" << log;
+    }
 }
