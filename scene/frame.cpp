@@ -72,7 +72,6 @@ void showControlsOnly() {
 void drawBodies() {
     glBindShader(shd);
     setViewMatrixUniform();
-    setUniform("CamPos", newV(cam.x, cam.y, cam.z));
     setUniform("color", newV(0.3f, 0.7f, 0.15f));
     setUniform("isTex", 0);
     setUniform("dif", 0.0f);
