@@ -5,6 +5,7 @@
 #include "render/shader.h"
 #include "render/texture.h"
 #include "scene/camera.h"
+#include "scene/help.h"
 #include "scene/setup.h"
 #include "scene/skybox.h"
 #include "scene/timer.h"
@@ -63,12 +64,6 @@ void pushBox() {
         if (keys[k.key]) NewtonBodySetVelocity(box, k.velocity);
 }
 
-void showControlsOnly() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glPrint(255, 0, 0, 300, 60, "3D-Varne Controls");
-}
-
 void drawBodies() {
     glBindShader(shd);
     setViewMatrixUniform();
@@ -98,7 +93,7 @@ void drawOverlay() {
     glLoadIdentity();
     glBindTex(ftex, 0);
     const OverlayText text = FormatOverlay();
-    for (int i = 0; i < 3; ++i) glPrint(255, 0, 0, 20, 20 + 20 * i, "%s", text.lines[i]);
+    for (int i = 0; i < 3; ++i) glPrintShadowed(255, 0, 0, 20, 20 + 20 * i, "%s", text.lines[i]);
 }
 
 }  // namespace
@@ -128,7 +123,7 @@ int DrawGLScene() {
     measureFrameRate();
     NewtonUpdate(nWorld, timer.GetElapsedSeconds(1));
     if (keys[plat::VK_F1]) {
-        showControlsOnly();
+        DrawHelp();
         return 1;
     }
     getKeys();
