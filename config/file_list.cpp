@@ -4,10 +4,17 @@
 #include "io/file_bytes.h"
 #include "io/text_scanner.h"
 
+#include <cctype>
+#include <string_view>
 
 namespace {
 
 const char* const kFileListPath = "data/settings.txt";
+constexpr std::string_view kFontLabel = "FONT:";
+
+bool startsToken(std::string_view text, std::size_t at) {
+    return at == 0 || std::isspace(static_cast<unsigned char>(text[at - 1]));
+}
 
 }  // namespace
 
@@ -20,13 +27,24 @@ FileList ParseFileList(const char* text, std::size_t length) {
     return list;
 }
 
+FileList ScanFontName(const char* text, std::size_t length) {
+    FileList list;
+    const std::string_view all(text, length);
+    std::size_t at = all.find(kFontLabel);
+    while (at != std::string_view::npos && !startsToken(all, at)) at = all.find(kFontLabel, at + 1);
+    if (at != std::string_view::npos)
+        TextScanner(all.substr(at + kFontLabel.size())).name(list.font, sizeof list.font);
+    return list;
+}
+
 FileList LoadFileList(bool wantLogo) {
     FileBytes file = ReadFileBytes(kFileListPath, kMaxTextFile);
     if (!file.data) {
         log_txt("Could not open %s: the texts are drawn without a font", kFileListPath);
         return FileList{};
     }
-    FileList list = ParseFileList(reinterpret_cast<const char*>(file.data.get()), file.size);
+    const char* text = reinterpret_cast<const char*>(file.data.get());
+    FileList list = wantLogo ? ParseFileList(text, file.size) : ScanFontName(text, file.size);
     if (!list.font[0])
         log_txt("%s: no FONT: name of 1 to %i characters after [FILES]", kFileListPath,
                 FileList::kMaxName);

@@ -18,6 +18,10 @@ struct FileList {
 // Reads the names from the text, as far as the text matches. Names longer
 // than kMaxName are not taken.
 FileList ParseFileList(const char* text, std::size_t length);
+// The font name alone, as the scene reads it: the name after the first FONT:
+// label that starts a token, with or without the [FILES] header before it.
+FileList ScanFontName(const char* text, std::size_t length);
 // Reads data/settings.txt. Logs one line for a missing file, a missing name
-// or an overlong name; wantLogo says whether the logo name is needed too.
+// or an overlong name. wantLogo: both names, read by ParseFileList (the
+// launcher); otherwise the font alone, read by ScanFontName (the scene).
 FileList LoadFileList(bool wantLogo);

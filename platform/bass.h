@@ -22,6 +22,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace plat {
 struct Window;
@@ -96,5 +97,8 @@ bool BASS_Apply3D();
 bool BASS_Stop();
 // Releases the device and every stream on it; false when none was open.
 bool BASS_Free();
+// The open output device by name and the OpenAL implementation playing on
+// it, for the log; empty when no device is open.
+std::string BASS_GetDeviceDescription();
 // Share of the time, in percent, the layer's thread spends decoding since BASS_Init.
 float BASS_GetCPU();

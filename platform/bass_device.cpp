@@ -123,6 +123,18 @@ bool BASS_Stop() {
 
 int BASS_ErrorGetCode() { return lastError; }
 
+std::string BASS_GetDeviceDescription() {
+    std::lock_guard lock(library().mutex);
+    Output* out = openOutput();
+    if (!out) return "";
+    auto text = [](const char* s) { return std::string(s ? s : "?"); };
+    const bool fullNames = alcIsExtensionPresent(out->device, "ALC_ENUMERATE_ALL_EXT");
+    const std::string name = text(alcGetString(out->device, fullNames ? ALC_ALL_DEVICES_SPECIFIER
+                                                                      : ALC_DEVICE_SPECIFIER));
+    clearError();
+    return name + " (" + text(alGetString(AL_RENDERER)) + " " + text(alGetString(AL_VERSION)) + ")";
+}
+
 float BASS_GetCPU() {
     std::lock_guard lock(library().mutex);
     const Output& out = library().out;

@@ -5,6 +5,8 @@
 // Everything runs on the caller's thread; callbacks run inside NewtonUpdate.
 #pragma once
 
+#include <string>
+
 struct NewtonWorld;      // opaque
 struct NewtonBody;       // opaque
 struct NewtonJoint;      // opaque
@@ -31,6 +33,8 @@ using NewtonHingeCallBack = unsigned (*)(const NewtonJoint* hinge,
 NewtonWorld* NewtonCreate(NewtonAllocMemory malloc, NewtonFreeMemory mfree);
 // Destroys the world with every body and joint in it.
 void NewtonDestroy(const NewtonWorld* world);
+// The engine underneath and its version, as "Bullet 3.24".
+std::string NewtonGetEngineVersion();
 // Bodies whose origin leaves this box stop being simulated.
 void NewtonSetWorldSize(const NewtonWorld* world, const float* minPoint, const float* maxPoint);
 // Advances by any frame time in seconds, in fixed internal steps with a cap,

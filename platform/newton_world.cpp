@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 using namespace newton_bt;
 
@@ -83,6 +84,13 @@ NewtonWorld::~NewtonWorld() {
 NewtonWorld* NewtonCreate(NewtonAllocMemory, NewtonFreeMemory) { return new NewtonWorld; }
 
 void NewtonDestroy(const NewtonWorld* world) { delete world; }
+
+std::string NewtonGetEngineVersion() {
+    char version[32];
+    std::snprintf(version, sizeof version, "Bullet %d.%02d", btGetVersion() / 100,
+                  btGetVersion() % 100);
+    return version;
+}
 
 void NewtonSetWorldSize(const NewtonWorld* world, const float* minPoint, const float* maxPoint) {
     NewtonWorld& w = *writable(world);

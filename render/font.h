@@ -16,6 +16,10 @@ void glKillFont();
 // texture. Leaves texturing and depth testing on and the text colour current.
 void glPrint(int r, int g, int b, int x, int y, const char* fmt, ...)
     __attribute__((format(printf, 6, 7)));
-// The same with glyphs scaled by 1.3 across and 1.5 up (20.8 x 24 units).
+// As glPrint, over a black copy one pixel down and to the right, so that the
+// text reads on bright backgrounds too.
+void glPrintShadowed(int r, int g, int b, int x, int y, const char* fmt, ...)
+    __attribute__((format(printf, 6, 7)));
+// As glPrint with glyphs scaled by 1.3 across and 1.5 up (20.8 x 24 units).
 void glPrintSmall(int r, int g, int b, int x, int y, const char* fmt, ...)
     __attribute__((format(printf, 6, 7)));

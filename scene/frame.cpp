@@ -5,6 +5,7 @@
 #include "render/shader.h"
 #include "render/texture.h"
 #include "scene/camera.h"
+#include "scene/help.h"
 #include "scene/setup.h"
 #include "scene/skybox.h"
 #include "scene/timer.h"
@@ -63,16 +64,9 @@ void pushBox() {
         if (keys[k.key]) NewtonBodySetVelocity(box, k.velocity);
 }
 
-void showControlsOnly() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    glPrint(255, 0, 0, 300, 60, "3D-Varne Controls");
-}
-
 void drawBodies() {
     glBindShader(shd);
     setViewMatrixUniform();
-    setUniform("CamPos", newV(cam.x, cam.y, cam.z));
     setUniform("color", newV(0.3f, 0.7f, 0.15f));
     setUniform("isTex", 0);
     setUniform("dif", 0.0f);
@@ -99,7 +93,7 @@ void drawOverlay() {
     glLoadIdentity();
     glBindTex(ftex, 0);
     const OverlayText text = FormatOverlay();
-    for (int i = 0; i < 3; ++i) glPrint(255, 0, 0, 20, 20 + 20 * i, "%s", text.lines[i]);
+    for (int i = 0; i < 3; ++i) glPrintShadowed(255, 0, 0, 20, 20 + 20 * i, "%s", text.lines[i]);
 }
 
 }  // namespace
@@ -129,7 +123,7 @@ int DrawGLScene() {
     measureFrameRate();
     NewtonUpdate(nWorld, timer.GetElapsedSeconds(1));
     if (keys[plat::VK_F1]) {
-        showControlsOnly();
+        DrawHelp();
         return 1;
     }
     getKeys();

@@ -7,6 +7,7 @@
 #include "physics/newton_cylinder.h"
 #include "physics/newton_model.h"
 #include "physics/newton_sphere.h"
+#include "platform/bass.h"
 #include "render/font.h"
 #include "render/shader.h"
 #include "scene/camera.h"
@@ -19,6 +20,7 @@
 #include <GL/gl.h>
 
 #include <cstring>
+#include <string>
 
 NewtonWorld* nWorld = nullptr;
 unsigned int shd = 0;
@@ -68,6 +70,21 @@ void setMaterialAndLight() {
     // The font build left the matrix moved 2560 along x: the light stays there.
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     glEnable(GL_LIGHT0);
+}
+
+const char* glString(GLenum name) {
+    const auto* text = reinterpret_cast<const char*>(glGetString(name));
+    return text ? text : "?";
+}
+
+// What the scene really runs on: the GL driver, the physics engine, the sound output.
+void logWhatRunsUnderneath() {
+    log_txt("OpenGL vendor: %s", glString(GL_VENDOR));
+    log_txt("OpenGL renderer: %s", glString(GL_RENDERER));
+    log_txt("OpenGL version: %s", glString(GL_VERSION));
+    log_txt("Physics engine: %s", NewtonGetEngineVersion().c_str());
+    const std::string audio = BASS_GetDeviceDescription();
+    log_txt("Audio device: %s", audio.empty() ? "none, the demo runs silent" : audio.c_str());
 }
 
 NewtonPrimitive* body(int number) { return NewtonObjects.find(number)->getData(); }
@@ -129,6 +146,7 @@ int InitGL() {
     log_txt("\n***********************************************\n"
             "Initialisation finished successfully\n"
             "***********************************************\n");
+    logWhatRunsUnderneath();
     plat::SetCursorPos(200, 200);
     return 1;
 }

@@ -1,6 +1,6 @@
 #version 110
 // Per-pixel lighting, fragment stage: ambient, diffuse and a white highlight
-// from a point light.
+// from a point light, as seen from the eye (the origin of eye space).
 //  color  the surface colour (unused where the skin is)
 //  dif    diffuse weight added to a base of 0.4: 0.0 gives the floor a soft
 //         pool of light, 0.7 gives the bodies strong shading
@@ -14,13 +14,12 @@ uniform sampler2D skin;
 varying vec3 surface;
 varying vec3 normal;
 varying vec3 light;
-varying vec3 viewer;
 
 void main()
 {
     vec3 n = normalize(normal);
     vec3 l = normalize(light - surface);
-    vec3 v = normalize(viewer - surface);
+    vec3 v = normalize(-surface);
     float diffuse = max(dot(n, l), 0.0);
     float highlight = 0.0;
     if (diffuse > 0.0)

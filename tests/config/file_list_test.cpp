@@ -22,6 +22,24 @@ TEST(FileList, NamesFollowTheirLabelsInOrderAndFitSixtyThreeCharacters) {
     }
 }
 
+TEST(FileList, TheSceneFindsTheFontNameWithOrWithoutTheHeader) {
+    const struct {
+        std::string text, font;
+    } cases[] = {
+        {"FONT: f.bmp\nLOGO: l.tga", "f.bmp"},
+        {"[FILES]\nLOGO: l.tga\r\nFONT:\tf.bmp", "f.bmp"},
+        {"MYFONT: m.bmp FONT: f.bmp", "f.bmp"},
+        {"FONT: " + std::string(64, 'n'), ""},
+        {"font: f.bmp", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ScanFontName(c.text.data(), c.text.size()).font, c.font) << c.text;
+    TempDir dir;
+    writeFile("data/settings.txt", "FONT: f.bmp\n");
+    EXPECT_STREQ(LoadFileList(false).font, "f.bmp");
+    EXPECT_EQ(readFile("log.txt"), "");
+}
+
 TEST(FileList, AMissingFileOrLogoNameIsLoggedWithTheFileName) {
     TempDir dir;
     LoadFileList(true);

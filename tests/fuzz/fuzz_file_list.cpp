@@ -26,5 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FileList list = ParseFileList(text, size);
     checkName(list.font, std::string_view(text, size));
     checkName(list.logo, std::string_view(text, size));
+    checkName(ScanFontName(text, size).font, std::string_view(text, size));
     return 0;
 }

@@ -103,3 +103,37 @@ TEST(FontGL, GlyphsLandOnTheVirtualScreen) {
               (std::array{70, 430, 85, 445}));                              // no glyph
     EXPECT_EQ(litBox(glPrintSmall, "AA"), (std::array{50, 430, 83, 453}));  // 20.8 x 24, 13 apart
 }
+
+// The shadow is the text's own shape in black, exactly one pixel right and
+// down, on a window of any size: the virtual screen at full and at double size.
+TEST(FontGL, AShadowIsTheTextInBlackOnePixelRightAndDown) {
+    TempDir dir;
+    TestGLWindow window{800, 600};
+    const texture_t font = LoadTexture(VARNE_SOURCE_DIR "/data/textures/font.bmp", false);
+    glBuildFont(font);
+    glBindTex(font, 0);
+    glClearColor(0, 0, 1, 1);
+    using Pixel = std::array<unsigned char, 3>;
+    const Pixel blue{0, 0, 255}, black{0, 0, 0};
+    auto shot = [](auto print) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        print(255, 255, 255, 50, 400, "Wg|");
+        std::vector<Pixel> pixels(800 * 600);
+        glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    };
+    for (int width : {800, 1600}) {
+        glViewport(0, 0, width, width * 3 / 4);
+        const auto plain = shot(glPrint), shadowed = shot(glPrintShadowed);
+        int wrong = 0, shadow = 0;
+        for (int y = 0; y < 599; ++y)
+            for (int x = 1; x < 800; ++x) {
+                const Pixel& text = plain[size_t(y * 800 + x)];
+                const bool behind = text == blue && plain[size_t((y + 1) * 800 + x - 1)] != blue;
+                shadow += behind;
+                wrong += shadowed[size_t(y * 800 + x)] != (behind ? black : text);
+            }
+        EXPECT_EQ(wrong, 0) << width;
+        EXPECT_GT(shadow, 50) << width;
+    }
+}

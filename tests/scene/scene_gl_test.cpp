@@ -3,8 +3,15 @@
 #include "bench/scene/scene_run.h"
 #include "physics/newton_primitive.h"
 #include "scene/camera.h"
+#include "scene/frame.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
 
 static Vertex at(int node) { return NewtonObjects.find(node)->getData()->getPosition(); }
 
@@ -17,4 +24,46 @@ TEST(Scene, BodiesFallToRestOnTheFloorAndTheHingeHolds) {
     EXPECT_NEAR(at(3).y, 7.5f, 0.1f);
     EXPECT_NEAR(at(5).y, 11.0f, 0.1f);
     EXPECT_NEAR(vlength(sub(at(2), at(4))), 31.0f, 0.05f);
+}
+
+static std::string glText(GLenum name) { return reinterpret_cast<const char*>(glGetString(name)); }
+
+// After its own lines the set-up names what runs underneath: the driver of the
+// current context, the engine by pkg-config's version, OpenAL Soft's null output.
+TEST(Scene, TheLogNamesTheGLDriverThePhysicsEngineAndTheAudioDevice) {
+    SceneRun run(SceneRun::RepositoryConfig(false));
+    ASSERT_TRUE(run.ready());
+    const std::string log = run.log();
+    size_t at = log.find("Initialisation finished successfully");
+    for (const std::string& line :
+         {"OpenGL vendor: " + glText(GL_VENDOR), "OpenGL renderer: " + glText(GL_RENDERER),
+          "OpenGL version: " + glText(GL_VERSION),
+          std::string("Physics engine: Bullet " VARNE_BULLET_VERSION "\n"),
+          std::string("Audio device: No Output (OpenAL Soft 1.1 ALSOFT ")}) {
+        at = log.find("\n" + line, at);
+        ASSERT_NE(at, std::string::npos) << "missing in order: " << line << "\n" << log;
+    }
+}
+
+// Held F1 shows the title in red and each control's row in yellow keys and
+// white words: the colours asked for, not the light's.
+TEST(Scene, F1ShowsTheTitleAndEveryControlInFullColour) {
+    SceneRun run(SceneRun::RepositoryConfig(false));
+    ASSERT_TRUE(run.ready());
+    run.frames(2);
+    run.hold(plat::VK_F1);
+    DrawGLScene();
+    using Pixel = std::array<unsigned char, 3>;
+    std::vector<Pixel> pixels(800 * 600);
+    glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    // Pixels of the colour in the band of text printed at y (glyph bottoms at 530 - y).
+    auto count = [&](int y, Pixel colour) {
+        return std::count(pixels.begin() + (530 - y) * 800, pixels.begin() + (546 - y) * 800,
+                          colour);
+    };
+    EXPECT_GT(count(60, {255, 0, 0}), 50);
+    for (int row = 0, y = 110; row < 8; ++row, y += 30) {
+        EXPECT_GT(count(y, {255, 255, 0}), 20) << row;
+        EXPECT_GT(count(y, {255, 255, 255}), 20) << row;
+    }
 }

@@ -1,0 +1,43 @@
+#include "scene/help.h"
+
+#include "render/font.h"
+#include "render/texture.h"
+#include "scene/setup.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+constexpr Control kControls[] = {
+    {"Up / Down (launcher)", "choose the screen mode; Enter starts the demo"},
+    {"mouse", "look around"},
+    {"Up / Down", "walk forward / backward"},
+    {"W, S, A, D, Space", "push the box along -z, +z, -x, +x, up"},
+    {"I / K, J / L, P / U", "move the light along -z, +z, -x, +x, up, down"},
+    {"Return", "camera back to its start"},
+    {"F1", "show this help while held"},
+    {"Escape, or closing the window", "quit"},
+};
+
+// Virtual-screen columns and rows (font.h): the longest keys, 29 characters,
+// end before the effects; the longest effect, 45 characters, ends by x = 780.
+constexpr int kKeysX = 20, kEffectX = 330, kFirstRowY = 110, kRowStep = 30;
+
+}  // namespace
+
+std::span<const Control> Controls() { return kControls; }
+
+void DrawHelp() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glBindTex(ftex, 0);
+    glPrintShadowed(255, 0, 0, 300, 60, "3D-Varne Controls");
+    int y = kFirstRowY;
+    for (const Control& control : kControls) {
+        glPrintShadowed(255, 255, 0, kKeysX, y, "%s", control.keys);
+        glPrintShadowed(255, 255, 255, kEffectX, y, "%s", control.effect);
+        y += kRowStep;
+    }
+    glEnable(GL_LIGHTING);
+}
