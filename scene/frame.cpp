@@ -67,6 +67,9 @@ void pushBox() {
 void drawBodies() {
     glBindShader(shd);
     setViewMatrixUniform();
+    // The shipped shader takes the eye itself for highlights and reads no CamPos;
+    // it is still offered to shaders that do.
+    setUniform("CamPos", newV(cam.x, cam.y, cam.z));
     setUniform("color", newV(0.3f, 0.7f, 0.15f));
     setUniform("isTex", 0);
     setUniform("dif", 0.0f);
