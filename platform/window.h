@@ -82,8 +82,9 @@ void PostQuitMessage(int exitCode);
 void PostMessage(Window* w, unsigned msg, WPARAM wParam, LPARAM lParam);
 
 // ---- display modes ---------------------------------------------------------
-// Switches the display to exactly width x height x bits; false when the display
-// has no such mode. Popup windows at (0, 0) then cover the display in it.
+// Switches the display to exactly width x height x bits, or to width x height at
+// the desktop's depth when the display has that resolution but not those bits;
+// false when it has neither. Popup windows at (0, 0) then cover the display in it.
 bool ChangeDisplaySettings(int width, int height, int bitsPerPixel);
 // Back to the desktop mode; false when no other mode was in force.
 bool RestoreDisplaySettings();

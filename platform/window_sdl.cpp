@@ -109,18 +109,28 @@ void SetFocus(Window* w) {
     if (isLive(w) && w->sdl) SDL_SetWindowInputFocus(w->sdl);
 }
 
-bool ChangeDisplaySettings(int width, int height, int bitsPerPixel) {
-    if (!ensureVideo()) return false;
+static int modeBits(const SDL_DisplayMode& mode) { return int(SDL_BYTESPERPIXEL(mode.format)) * 8; }
+
+static std::optional<SDL_DisplayMode> displayMode(int width, int height, int bits) {
     for (int i = 0, n = SDL_GetNumDisplayModes(0); i < n; ++i) {
         SDL_DisplayMode mode;
         if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
-        if (mode.w == width && mode.h == height &&
-            int(SDL_BYTESPERPIXEL(mode.format)) * 8 == bitsPerPixel) {
-            requestedMode() = mode;
-            return true;
-        }
+        if (mode.w == width && mode.h == height && modeBits(mode) == bits) return mode;
     }
-    return false;
+    return std::nullopt;
+}
+
+bool ChangeDisplaySettings(int width, int height, int bitsPerPixel) {
+    if (!ensureVideo()) return false;
+    std::optional<SDL_DisplayMode> mode = displayMode(width, height, bitsPerPixel);
+    // Some systems (X11) cannot change the colour depth: the resolution alone is then
+    // granted at the desktop's depth.
+    SDL_DisplayMode desktop;
+    if (!mode && SDL_GetDesktopDisplayMode(0, &desktop) == 0)
+        mode = displayMode(width, height, modeBits(desktop));
+    if (!mode) return false;
+    requestedMode() = mode;
+    return true;
 }
 
 bool RestoreDisplaySettings() {
