@@ -2,6 +2,7 @@
 #include "platform/sdl_internal.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <optional>
 
@@ -120,6 +121,16 @@ static std::optional<SDL_DisplayMode> displayMode(int width, int height, int bit
     return std::nullopt;
 }
 
+// Gives the desktop mode back on every way out, std::exit from deep inside the
+// set-up included; a termination signal already ends the main loop in order.
+static void restoreDisplayAtExit() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    windows();  // made before the handler is registered, so it is still there when it runs
+    std::atexit([] { RestoreDisplaySettings(); });
+}
+
 bool ChangeDisplaySettings(int width, int height, int bitsPerPixel) {
     if (!ensureVideo()) return false;
     std::optional<SDL_DisplayMode> mode = displayMode(width, height, bitsPerPixel);
@@ -130,6 +141,7 @@ bool ChangeDisplaySettings(int width, int height, int bitsPerPixel) {
         mode = displayMode(width, height, modeBits(desktop));
     if (!mode) return false;
     requestedMode() = mode;
+    restoreDisplayAtExit();
     return true;
 }
 

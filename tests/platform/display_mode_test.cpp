@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 TEST(DisplayModes, AResolutionTheDisplayHasIsGrantedAtItsOwnDepth) {
     const struct {
         int width, height, bits;
@@ -18,4 +21,20 @@ TEST(DisplayModes, AResolutionTheDisplayHasIsGrantedAtItsOwnDepth) {
             << c.width << " x " << c.height << " x " << c.bits;
         EXPECT_EQ(plat::RestoreDisplaySettings(), c.granted);
     }
+}
+
+// Registered before the mode is changed, so it runs after the platform's own exit handler.
+static void reportMode() {
+    std::fputs(plat::RestoreDisplaySettings() ? "mode still changed" : "mode restored", stderr);
+}
+
+TEST(DisplayModesDeathTest, AChangedModeIsRestoredWhenTheProcessEndsAtOnce) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process: no handler from before
+    EXPECT_EXIT(
+        {
+            std::atexit(reportMode);
+            plat::ChangeDisplaySettings(1024, 768, 32);
+            std::exit(0);  // as a missing shader file ends the set-up
+        },
+        testing::ExitedWithCode(0), "mode restored");
 }
