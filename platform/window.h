@@ -57,6 +57,10 @@ struct Message {
 inline unsigned loWord(std::uintptr_t v) { return unsigned(v & 0xFFFF); }
 inline unsigned hiWord(std::uintptr_t v) { return unsigned((v >> 16) & 0xFFFF); }
 
+struct Point {
+    int x = 0, y = 0;
+};
+
 // ---- window classes and windows -------------------------------------------
 // Registering a name twice fails, as it does on the desktop API.
 bool RegisterClass(const char* className, WndProcFn proc);
@@ -69,6 +73,13 @@ bool DestroyWindow(Window* w);
 void ShowWindow(Window* w);
 void SetForegroundWindow(Window* w);
 void SetFocus(Window* w);
+// The program window that has the keyboard focus, or null.
+Window* GetFocus();
+struct Rect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+bool GetClientRect(Window* w, Rect* r);    // (0, 0) to the drawable size
+bool ClientToScreen(Window* w, Point* p);  // from window to screen coordinates
 
 // ---- message queue ---------------------------------------------------------
 // Takes the next message without waiting. A posted quit is handed out only
@@ -140,9 +151,6 @@ enum : int {
 // ---- cursor, message boxes, time -------------------------------------------
 // Keeps a display counter: the pointer is visible while it is >= 0.
 int ShowCursor(bool show);
-struct Point {
-    int x = 0, y = 0;
-};
 bool GetCursorPos(Point* p);  // screen coordinates
 bool SetCursorPos(int x, int y);
 

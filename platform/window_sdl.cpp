@@ -110,6 +110,28 @@ void SetFocus(Window* w) {
     if (isLive(w) && w->sdl) SDL_SetWindowInputFocus(w->sdl);
 }
 
+Window* GetFocus() {
+    for (Window* w : windows())
+        if (w->focused) return w;
+    return nullptr;
+}
+
+bool GetClientRect(Window* w, Rect* r) {
+    if (!isLive(w) || !w->sdl || !r) return false;
+    *r = Rect{};
+    SDL_GetWindowSize(w->sdl, &r->right, &r->bottom);
+    return true;
+}
+
+bool ClientToScreen(Window* w, Point* p) {
+    if (!isLive(w) || !w->sdl || !p) return false;
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(w->sdl, &x, &y);
+    p->x += x;
+    p->y += y;
+    return true;
+}
+
 static int modeBits(const SDL_DisplayMode& mode) { return int(SDL_BYTESPERPIXEL(mode.format)) * 8; }
 
 static std::optional<SDL_DisplayMode> displayMode(int width, int height, int bits) {

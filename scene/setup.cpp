@@ -129,7 +129,6 @@ int InitGL() {
     log_txt("\n***********************************************\n"
             "Initialisation finished successfully\n"
             "***********************************************\n");
-    plat::SetCursorPos(200, 200);
     return 1;
 }
 
