@@ -3,14 +3,13 @@
 namespace {
 
 void setKey(unsigned key, bool down, bool (&keys)[256], KeyTaps& taps) {
-    if (down) {
-        keys[key] = true;
-        taps.unread[key] = true;
-        taps.released[key] = false;
-    } else if (taps.unread[key]) {
-        taps.released[key] = true;
+    const bool last = keys[key] != (taps.waiting[key] % 2 == 1);  // once all changes are shown
+    if (down == last) return;  // auto-repeat, or the key-up of a key that is up
+    if (taps.unread[key]) {
+        ++taps.waiting[key];
     } else {
-        keys[key] = false;
+        keys[key] = down;
+        taps.unread[key] = true;
     }
 }
 
@@ -32,7 +31,10 @@ bool HandleInputMessage(unsigned msg, plat::WPARAM wParam, bool& active, bool (&
 
 void FrameReadKeys(bool (&keys)[256], KeyTaps& taps) {
     for (int key = 0; key < 256; ++key) {
-        if (taps.released[key]) keys[key] = false;
-        taps.unread[key] = taps.released[key] = false;
+        taps.unread[key] = taps.waiting[key] > 0;
+        if (taps.unread[key]) {
+            --taps.waiting[key];
+            keys[key] = !keys[key];
+        }
     }
 }

@@ -3,11 +3,12 @@
 
 #include "platform/window.h"
 
-// Key-ups that wait for a frame: a key pressed and released between two frames
-// stays down until one frame has read the keys, so a quick tap is not lost.
+// Key changes that wait for a frame: every change of a key's state is read by
+// at least one frame before the next, so a quick tap (or two) between two frames
+// is not lost; a key held across frames changes at once, as it always did.
 struct KeyTaps {
-    bool unread[256] = {};    // went down since a frame last read the keys
-    bool released[256] = {};  // and is up again
+    bool unread[256] = {};  // the key changed since a frame last read the keys
+    int waiting[256] = {};  // later changes, each shown to a frame of its own
 };
 
 // Activation (active unless minimised), refusal of the screen saver and
@@ -15,5 +16,5 @@ struct KeyTaps {
 // other messages, and other system commands, are left to the caller.
 bool HandleInputMessage(unsigned msg, plat::WPARAM wParam, bool& active, bool (&keys)[256],
                         KeyTaps& taps);
-// Called after each frame: lets go of the keys whose key-up waited for it.
+// Called after each frame: shows the next waiting change of each key.
 void FrameReadKeys(bool (&keys)[256], KeyTaps& taps);
