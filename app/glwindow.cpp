@@ -75,7 +75,8 @@ bool CreateGLWindow(const char* title, int width, int height, int bits, bool ful
         log_txt("checking for FSAA Support");
         if (InitMultisample(hInstance, hWnd, pfd)) {
             KillGLWindow(false);
-            return CreateGLWindow(title, width, height, bits, fullscreenflag, true);
+            // The display was already asked for: the second pass keeps its answer.
+            return CreateGLWindow(title, width, height, bits, settings->doFullscreen(), true);
         }
     }
     plat::ShowWindow(hWnd);

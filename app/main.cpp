@@ -29,6 +29,8 @@ bool init_quit = false;
 
 namespace {
 
+KeyTaps keyTaps;
+
 void drawAndPresent() {
     DrawGLScene();
     plat::SwapBuffers(hDC);
@@ -61,6 +63,7 @@ void MainLoop(void (*drawFrame)()) {
             return;
         } else {
             drawFrame();
+            FrameReadKeys(keys, keyTaps);
         }
     }
 }
@@ -78,7 +81,7 @@ plat::LRESULT WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
         return 0;
     default: break;
     }
-    if (HandleInputMessage(msg, wParam, active, keys)) return 0;
+    if (HandleInputMessage(msg, wParam, active, keys, keyTaps)) return 0;
     return plat::DefWindowProc(window, msg, wParam, lParam);
 }
 

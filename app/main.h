@@ -10,6 +10,6 @@ plat::LRESULT WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam, p
 // Releases the physics world and the audio; runs at most once per run.
 void OnClose();
 // Dispatches every waiting message; when none waits, ends on Escape (unless
-// minimised) or else draws and presents one frame with drawFrame. Returns on
-// the quit message.
+// minimised) or else draws and presents one frame with drawFrame, after which
+// keys tapped since the previous frame are let go. Returns on the quit message.
 void MainLoop(void (*drawFrame)());

@@ -182,6 +182,7 @@ void Menu::MainLoop() {
         } else {
             Menu_DrawGLScene();
             plat::SwapBuffers(hDC);
+            FrameReadKeys(keys, keyTaps);
         }
     }
 }
@@ -206,6 +207,6 @@ plat::LRESULT Menu_WndProc(plat::Window* window, unsigned msg, plat::WPARAM wPar
         return 0;
     default: break;
     }
-    if (HandleInputMessage(msg, wParam, menu.active, menu.keys)) return 0;
+    if (HandleInputMessage(msg, wParam, menu.active, menu.keys, menu.keyTaps)) return 0;
     return plat::DefWindowProc(window, msg, wParam, lParam);
 }

@@ -4,6 +4,7 @@
 // configuration.
 #pragma once
 
+#include "app/input_messages.h"
 #include "platform/window.h"
 #include "render/texture.h"
 
@@ -41,6 +42,7 @@ public:
     plat::GLContext* hRC = nullptr;
     bool keys[256] = {};
     bool keytemp[256] = {};
+    KeyTaps keyTaps;
     int numEntries = 0;
     int selected = 4;
     bool fullscreen = false;

@@ -33,9 +33,11 @@ void translateWindowEvent(const SDL_WindowEvent& e) {
         PostMessage(w, WM_ACTIVATE, activateParam(true, false), 0);
         break;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
+        w->focused = true;
         PostMessage(w, WM_ACTIVATE, activateParam(true, w->minimized), 0);
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
+        w->focused = false;
         PostMessage(w, WM_ACTIVATE, activateParam(false, w->minimized), 0);
         break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:

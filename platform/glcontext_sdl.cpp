@@ -104,6 +104,18 @@ bool choosePixelFormatARB(DeviceContext*, const int* attribs, const float*, unsi
     return true;
 }
 
+// Where a window the system may place opens: centred, unless it is larger than the display,
+// where centring would push its title bar off the top; that one opens at the top-left corner.
+SDL_Point placement(const Window& w) {
+    SDL_Point at{w.x, w.y};
+    SDL_Rect screen;
+    const bool fits = SDL_GetDisplayUsableBounds(0, &screen) != 0 ||
+                      (w.width <= screen.w && w.height <= screen.h);
+    if (at.x == kDefaultPos) at.x = fits ? int(SDL_WINDOWPOS_UNDEFINED) : screen.x;
+    if (at.y == kDefaultPos) at.y = fits ? int(SDL_WINDOWPOS_UNDEFINED) : screen.y;
+    return at;
+}
+
 }  // namespace
 
 const SurfaceFormat* surfaceFormat(int format) {
@@ -158,9 +170,8 @@ bool SetPixelFormat(DeviceContext* dc, int format) {
     applyFormat(*wanted);
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
     flags |= w->style == WindowStyle::Popup ? SDL_WINDOW_BORDERLESS : SDL_WINDOW_RESIZABLE;
-    int x = w->x == kDefaultPos ? int(SDL_WINDOWPOS_UNDEFINED) : w->x;
-    int y = w->y == kDefaultPos ? int(SDL_WINDOWPOS_UNDEFINED) : w->y;
-    w->sdl = SDL_CreateWindow(w->title.c_str(), x, y, w->width, w->height, flags);
+    const SDL_Point at = placement(*w);
+    w->sdl = SDL_CreateWindow(w->title.c_str(), at.x, at.y, w->width, w->height, flags);
     if (!w->sdl) return false;
     w->format = format;
     return true;

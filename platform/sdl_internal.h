@@ -25,6 +25,7 @@ struct Window {
     SDL_Window* sdl = nullptr;
     int format = 0;
     bool minimized = false;
+    bool focused = false;
     DeviceContext dc{this};
 };
 

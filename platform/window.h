@@ -58,6 +58,10 @@ struct Message {
 inline unsigned loWord(std::uintptr_t v) { return unsigned(v & 0xFFFF); }
 inline unsigned hiWord(std::uintptr_t v) { return unsigned((v >> 16) & 0xFFFF); }
 
+struct Point {
+    int x = 0, y = 0;
+};
+
 // ---- window classes and windows -------------------------------------------
 // Whether windows can be opened: on a display (X11, Wayland, ...), or on the
 // driver SDL_VIDEODRIVER names. SDL's fallback to a driver that shows nothing
@@ -74,6 +78,13 @@ bool DestroyWindow(Window* w);
 void ShowWindow(Window* w);
 void SetForegroundWindow(Window* w);
 void SetFocus(Window* w);
+// The program window that has the keyboard focus, or null.
+Window* GetFocus();
+struct Rect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+bool GetClientRect(Window* w, Rect* r);    // (0, 0) to the drawable size
+bool ClientToScreen(Window* w, Point* p);  // from window to screen coordinates
 
 // ---- message queue ---------------------------------------------------------
 // Takes the next message without waiting. A posted quit is handed out only
@@ -87,8 +98,9 @@ void PostQuitMessage(int exitCode);
 void PostMessage(Window* w, unsigned msg, WPARAM wParam, LPARAM lParam);
 
 // ---- display modes ---------------------------------------------------------
-// Switches the display to exactly width x height x bits; false when the display
-// has no such mode. Popup windows at (0, 0) then cover the display in it.
+// Switches the display to exactly width x height x bits, or to width x height at
+// the desktop's depth when the display has that resolution but not those bits;
+// false when it has neither. Popup windows at (0, 0) then cover the display in it.
 bool ChangeDisplaySettings(int width, int height, int bitsPerPixel);
 // Back to the desktop mode; false when no other mode was in force.
 bool RestoreDisplaySettings();
@@ -144,9 +156,6 @@ enum : int {
 // ---- cursor, message boxes, time -------------------------------------------
 // Keeps a display counter: the pointer is visible while it is >= 0.
 int ShowCursor(bool show);
-struct Point {
-    int x = 0, y = 0;
-};
 bool GetCursorPos(Point* p);  // screen coordinates
 bool SetCursorPos(int x, int y);
 

@@ -2,6 +2,7 @@
 #include "platform/sdl_internal.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <optional>
 
@@ -123,18 +124,61 @@ void SetFocus(Window* w) {
     if (isLive(w) && w->sdl) SDL_SetWindowInputFocus(w->sdl);
 }
 
-bool ChangeDisplaySettings(int width, int height, int bitsPerPixel) {
-    if (!ensureVideo()) return false;
+Window* GetFocus() {
+    for (Window* w : windows())
+        if (w->focused) return w;
+    return nullptr;
+}
+
+bool GetClientRect(Window* w, Rect* r) {
+    if (!isLive(w) || !w->sdl || !r) return false;
+    *r = Rect{};
+    SDL_GetWindowSize(w->sdl, &r->right, &r->bottom);
+    return true;
+}
+
+bool ClientToScreen(Window* w, Point* p) {
+    if (!isLive(w) || !w->sdl || !p) return false;
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(w->sdl, &x, &y);
+    p->x += x;
+    p->y += y;
+    return true;
+}
+
+static int modeBits(const SDL_DisplayMode& mode) { return int(SDL_BYTESPERPIXEL(mode.format)) * 8; }
+
+static std::optional<SDL_DisplayMode> displayMode(int width, int height, int bits) {
     for (int i = 0, n = SDL_GetNumDisplayModes(0); i < n; ++i) {
         SDL_DisplayMode mode;
         if (SDL_GetDisplayMode(0, i, &mode) != 0) continue;
-        if (mode.w == width && mode.h == height &&
-            int(SDL_BYTESPERPIXEL(mode.format)) * 8 == bitsPerPixel) {
-            requestedMode() = mode;
-            return true;
-        }
+        if (mode.w == width && mode.h == height && modeBits(mode) == bits) return mode;
     }
-    return false;
+    return std::nullopt;
+}
+
+// Gives the desktop mode back on every way out, std::exit from deep inside the
+// set-up included; a termination signal already ends the main loop in order.
+static void restoreDisplayAtExit() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    windows();  // made before the handler is registered, so it is still there when it runs
+    std::atexit([] { RestoreDisplaySettings(); });
+}
+
+bool ChangeDisplaySettings(int width, int height, int bitsPerPixel) {
+    if (!ensureVideo()) return false;
+    std::optional<SDL_DisplayMode> mode = displayMode(width, height, bitsPerPixel);
+    // Some systems (X11) cannot change the colour depth: the resolution alone is then
+    // granted at the desktop's depth.
+    SDL_DisplayMode desktop;
+    if (!mode && SDL_GetDesktopDisplayMode(0, &desktop) == 0)
+        mode = displayMode(width, height, modeBits(desktop));
+    if (!mode) return false;
+    requestedMode() = mode;
+    restoreDisplayAtExit();
+    return true;
 }
 
 bool RestoreDisplaySettings() {

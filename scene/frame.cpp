@@ -22,7 +22,7 @@ plat::Point mpos;
 
 namespace {
 
-constexpr int kMouseHome = 200;  // the pointer is pinned here every frame
+bool pointerHeld = false;  // whether the last frame pinned the pointer
 
 // A frame of a second or more has a rate that truncates to 0: it moves the
 // camera as a frame at 40 per second would, rather than infinitely far.
@@ -31,11 +31,13 @@ void measureFrameRate() {
     fpsq = fps > 0 ? 40.0f / float(fps) : 1.0f;
 }
 
-void mouseLook() {
-    plat::GetCursorPos(&mpos);
-    plat::SetCursorPos(kMouseHome, kMouseHome);
-    cam.xrot += float(kMouseHome - mpos.y) / 50.0f * 5.0f;
-    cam.yrot -= float(kMouseHome - mpos.x) / 50.0f * 5.0f;
+// The centre of the window in screen coordinates.
+plat::Point centreOf(plat::Window* window) {
+    plat::Rect client;
+    plat::GetClientRect(window, &client);
+    plat::Point centre{client.right / 2, client.bottom / 2};
+    plat::ClientToScreen(window, &centre);
+    return centre;
 }
 
 void moveLight() {
@@ -100,6 +102,19 @@ void drawOverlay() {
 }
 
 }  // namespace
+
+void mouseLook() {
+    plat::Window* window = active ? plat::GetFocus() : nullptr;
+    const bool held = pointerHeld;
+    pointerHeld = window != nullptr;
+    if (!window) return;
+    const plat::Point centre = centreOf(window);
+    plat::GetCursorPos(&mpos);
+    plat::SetCursorPos(centre.x, centre.y);
+    if (!held) return;  // the pointer was elsewhere: taking it turns nothing
+    cam.xrot += float(centre.y - mpos.y) / 50.0f * 5.0f;
+    cam.yrot -= float(centre.x - mpos.x) / 50.0f * 5.0f;
+}
 
 OverlayText FormatOverlay() {
     OverlayText text;

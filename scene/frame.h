@@ -22,3 +22,7 @@ struct OverlayText {
 OverlayText FormatOverlay();
 // Mouse look, walking, light keys and the pushed box; once per frame.
 void getKeys();
+// While the scene window has the focus and is not minimised, pins the pointer
+// to the window's centre and turns the camera by how far it moved from there
+// since the previous frame: 0.1 degree a pixel.
+void mouseLook();

@@ -147,7 +147,6 @@ int InitGL() {
             "Initialisation finished successfully\n"
             "***********************************************\n");
     logWhatRunsUnderneath();
-    plat::SetCursorPos(200, 200);
     return 1;
 }
 

@@ -4,6 +4,7 @@
 // every body's transform stays finite.
 //   varne_soak [frames]    default 20000 frames at 1/60 s
 // Exits 0 when both hold, 1 otherwise.
+#include "app/glwindow.h"
 #include "app/main.h"
 #include "bench/scene/scene_run.h"
 #include "physics/newton_primitive.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr long kAllowedGrowthKb = 1024;
 constexpr int kWarmUpFrames = 2000;  // caches filled, allocator settled
-constexpr int kMouseHome = 200;      // where the scene pins the pointer each frame
 
 // One stretch of scripted input: keys held throughout, and a pointer offset
 // from home set before every other frame (the camera turns).
@@ -84,11 +84,18 @@ int firstNonFiniteBody() {
     return -1;
 }
 
+// The scene pins the pointer to its window's centre while the window has the focus; the focus
+// arrives as a window message.
 void applyInput(const SceneRun& run, const Phase& previous, const Phase& current, int frame) {
+    for (plat::Message m; plat::PeekMessage(&m);) plat::DispatchMessage(m);
     for (unsigned k : previous.held) run.release(k);
     for (unsigned k : current.held) run.hold(k);
-    if ((current.dx || current.dy) && frame % 2 == 0)
-        plat::SetCursorPos(kMouseHome + current.dx, kMouseHome + current.dy);
+    plat::Rect client;
+    if ((current.dx || current.dy) && frame % 2 == 0 && plat::GetClientRect(hWnd, &client)) {
+        plat::Point home{client.right / 2 + current.dx, client.bottom / 2 + current.dy};
+        plat::ClientToScreen(hWnd, &home);
+        plat::SetCursorPos(home.x, home.y);
+    }
 }
 
 // Resident memory as found, then after handing the allocator's free pages

@@ -1,6 +1,7 @@
 // The main window on a real display (Xvfb with Mesa): teardown and the
-// fullscreen question. The display has no 1024 x 768 mode, so asking for it
-// fullscreen is refused and the user is asked whether to run in a window.
+// fullscreen question, asked once even when multisampling rebuilds the window.
+// The display has no 1024 x 768 mode, so asking for it fullscreen is refused
+// and the user is asked whether to run in a window.
 #include "app/glwindow.h"
 #include "app/main.h"
 #include "config/settings.h"
@@ -15,9 +16,10 @@ class GLWindowTest : public testing::Test {
 protected:
     void TearDown() override { KillGLWindow(true); }
     // Opens the main window with an empty configuration; message boxes get this answer.
-    bool open(const char* answer, int width = 800, bool fullscreen = false) {
+    bool open(const char* answer, int width = 800, bool fullscreen = false,
+              const char* config = "[3D-VARNE-CFG]\n") {
         setenv("VARNE_MESSAGEBOX", answer, 1);
-        writeFile("data/config.txt", "[3D-VARNE-CFG]\n");
+        writeFile("data/config.txt", config);
         settings->SetSettings(0, 0, 0, false);
         return CreateGLWindow("3D-Varne", width, width * 3 / 4, 32, fullscreen, false);
     }
@@ -47,4 +49,12 @@ TEST_F(GLWindowTest, ARefusedFullscreenModeAnsweredYesRunsInAWindowOfAtLeastOneP
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[3], 1);
+}
+
+TEST_F(GLWindowTest, TheMultisampleRebuildKeepsTheAnswerToTheFullscreenQuestion) {
+    ASSERT_TRUE(open("yes", 1024, true, "[3D-VARNE-CFG]\nANTIALIAS yes\n"));
+    const std::string log = readFile("log.txt");
+    EXPECT_EQ(countOf(log, "xFSAA Enabled"), 1);
+    EXPECT_EQ(countOf(log, "Instead? : yes"), 1);
+    EXPECT_FALSE(settings->doFullscreen());
 }

@@ -6,19 +6,26 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+// The main window's class, registered once for the whole process.
+static bool mainClassRegistered() {
+    static bool registered = plat::RegisterClass("OpenGL", WndProc);
+    return registered;
+}
+
 static int frames = 0;
 static bool seenAtFirstFrame = false;
 
 static void frame() {
-    if (++frames == 1) seenAtFirstFrame = keys['W'] && !keys[plat::VK_SPACE];
+    if (++frames == 1) seenAtFirstFrame = keys['W'];
     if (frames < 3) return;
     plat::PostQuitMessage(0);  // before a key, which still comes first
     plat::PostMessage(hWnd, plat::WM_KEYDOWN, 'A', 0);
 }
 
 TEST(MainLoop, WaitingMessagesComeBeforeAFrameAndAPostedQuitAfterThem) {
-    static bool registered = plat::RegisterClass("OpenGL", WndProc);
-    ASSERT_TRUE(registered);
+    ASSERT_TRUE(mainClassRegistered());
     for (plat::Message m; plat::PeekMessage(&m);) {}  // what other tests left waiting
     for (bool& key : keys) key = false;
     hWnd = plat::CreateWindow("OpenGL", "3D-Varne", plat::WindowStyle::Overlapped, 0, 0, 80, 60);
@@ -26,15 +33,52 @@ TEST(MainLoop, WaitingMessagesComeBeforeAFrameAndAPostedQuitAfterThem) {
     const struct {
         unsigned msg;
         plat::WPARAM w;
-    } waiting[] = {
-        {plat::WM_KEYDOWN, 'W'},          {plat::WM_KEYDOWN, plat::VK_SPACE},
-        {plat::WM_KEYUP, plat::VK_SPACE}, {plat::WM_ACTIVATE, 1 << 16},          // minimised
-        {plat::WM_KEYDOWN, 256},          {plat::WM_KEYDOWN, plat::VK_ESCAPE}};  // no key 256
+    } waiting[] = {{plat::WM_KEYDOWN, 'W'},
+                   {plat::WM_ACTIVATE, 1 << 16},  // minimised
+                   {plat::WM_KEYDOWN, 256},       // no key 256
+                   {plat::WM_KEYDOWN, plat::VK_ESCAPE}};
     for (const auto& m : waiting) plat::PostMessage(hWnd, m.msg, m.w, 0);
     MainLoop(frame);  // minimised: Escape does not end it
     EXPECT_TRUE(seenAtFirstFrame);
     EXPECT_EQ(frames, 3);
     EXPECT_TRUE(keys['A']);
     active = true;
+    KillGLWindow(false);
+}
+
+// Key-downs and key-ups of the Down key ('d', 'u') in batches between '|', a frame after each
+// batch; and what each frame saw, 'D' for Down held.
+static const char* script = "";
+static std::string seen;
+
+static void postBatch() {
+    for (; *script && *script != '|'; ++script)
+        plat::PostMessage(hWnd, *script == 'd' ? plat::WM_KEYDOWN : plat::WM_KEYUP, plat::VK_DOWN,
+                          0);
+}
+
+static void scriptedFrame() {
+    seen += keys[plat::VK_DOWN] ? 'D' : '-';
+    if (!*script) return plat::PostQuitMessage(0);
+    ++script;
+    postBatch();
+}
+
+TEST(MainLoop, EveryTapBetweenTwoFramesIsSeenByAFrameAndAHeldKeyAsLongAsItIsHeld) {
+    ASSERT_TRUE(mainClassRegistered());
+    for (plat::Message m; plat::PeekMessage(&m);) {}
+    for (bool& key : keys) key = false;
+    hWnd = plat::CreateWindow("OpenGL", "3D-Varne", plat::WindowStyle::Overlapped, 0, 0, 80, 60);
+    const struct {
+        const char* script;
+        const char* seen;
+    } cases[] = {{"du|", "D-"}, {"dd|d|u", "DD-"}, {"du|du||", "D-D-"}, {"dud||", "D-D"}};
+    for (const auto& c : cases) {
+        script = c.script;
+        seen.clear();
+        postBatch();
+        MainLoop(scriptedFrame);
+        EXPECT_EQ(seen, c.seen) << c.script;
+    }
     KillGLWindow(false);
 }
