@@ -2,25 +2,14 @@
 // of the fuzz corpus: the colour key, channel order and row fill, every
 // malformed header refused with its log line, and what a failed load leaves.
 #include "render/image_decode.h"
-#include "support/temp_dir.h"
+#include "support/image_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 using namespace testing_support;
-
-namespace {
-
 using Pixels = std::vector<int>;
-
-std::string seed(const std::string& name) {
-    return readFile(VARNE_SOURCE_DIR "/tests/fuzz/corpus/" + name);
-}
-
-}  // namespace
 
 TEST(TextureFiles, GiveRowsBottomFirstWithoutFillOrOneLogLineAndNoPixels) {
     struct Case {
