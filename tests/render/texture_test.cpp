@@ -32,8 +32,7 @@ TEST(TextureFiles, GiveRowsBottomFirstWithoutFillOrOneLogLineAndNoPixels) {
          {0, 0, 255, 255, 255, 255, 255, 255, 255, 0, 0, 255, 0, 0, 0, 0},
          nullptr,
          22,
-         "\xfe\xff"
-         "\xff\xff"},
+         "\xfe\xff\xff\xff"},
         {"bmp/top_down_height", {255, 0, 0, 255}},
         {"bmp/1x1.bmp", {}, "x.bmp: info header of 12 bytes (OS/2 style)", 14, "\x0c"},
         {"bmp/magic_only", {}, "x.bmp: file length 2"},
