@@ -2,24 +2,14 @@
 // the program's messages in order, a posted quit comes after all of them, and
 // a destroyed window's messages go with it.
 #include "platform/window.h"
+#include "support/gl_window.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <vector>
+using testing_support::takeMessages;
 
-namespace {
-
-plat::LRESULT ignore(plat::Window*, unsigned, plat::WPARAM, plat::LPARAM) { return 0; }
-
-std::vector<plat::Message> drain() {
-    std::vector<plat::Message> out;
-    plat::Message m;
-    while (plat::PeekMessage(&m)) out.push_back(m);
-    return out;
-}
-
-}  // namespace
+static plat::LRESULT ignore(plat::Window*, unsigned, plat::WPARAM, plat::LPARAM) { return 0; }
 
 TEST(Events, ArriveAsMessagesBeforeThePostedQuitAndGoWithTheirWindow) {
     ASSERT_TRUE(plat::RegisterClass("Test", ignore));
@@ -28,7 +18,7 @@ TEST(Events, ArriveAsMessagesBeforeThePostedQuitAndGoWithTheirWindow) {
     plat::DeviceContext* dc = plat::GetDC(window);
     ASSERT_TRUE(plat::SetPixelFormat(dc,
                                      plat::ChoosePixelFormat(dc, plat::PixelFormatDescriptor{})));
-    drain();  // whatever creating the window produced
+    takeMessages();  // whatever creating the window produced
     Uint32 id = 1;
     while (id < 64 && !SDL_GetWindowFromID(id)) ++id;  // the process's only SDL window
     plat::PostQuitMessage(0);
@@ -41,7 +31,7 @@ TEST(Events, ArriveAsMessagesBeforeThePostedQuitAndGoWithTheirWindow) {
     events[4].window = {SDL_WINDOWEVENT, 0, id, SDL_WINDOWEVENT_SIZE_CHANGED, 0, 0, 0, 640, 0};
     events[5].window = {SDL_WINDOWEVENT, 0, id, SDL_WINDOWEVENT_CLOSE, 0, 0, 0, 0, 0};
     for (SDL_Event& e : events) SDL_PushEvent(&e);
-    const std::vector<plat::Message> got = drain();
+    const std::vector<plat::Message> got = takeMessages();
     const unsigned expected[] = {plat::WM_KEYDOWN,  plat::WM_KEYDOWN, plat::WM_KEYUP,
                                  plat::WM_ACTIVATE, plat::WM_SIZE,    plat::WM_CLOSE,
                                  plat::WM_QUIT};
@@ -57,5 +47,5 @@ TEST(Events, ArriveAsMessagesBeforeThePostedQuitAndGoWithTheirWindow) {
     SDL_PushEvent(&events[0]);
     plat::PostMessage(window, plat::WM_SIZE, 0, 0);
     plat::DestroyWindow(window);
-    EXPECT_TRUE(drain().empty());
+    EXPECT_TRUE(takeMessages().empty());
 }

@@ -3,7 +3,7 @@
 // lighting, and the display list drawing the same.
 #include "render/md2.h"
 #include "support/gl_window.h"
-#include "support/temp_dir.h"
+#include "support/image_files.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +11,7 @@
 
 using namespace testing_support;
 
-namespace {
-
-template <class Draw>
-std::vector<GLfloat> feedbackOf(Draw draw) {
+static std::vector<GLfloat> feedbackOf(auto draw) {
     std::vector<GLfloat> values(64);
     glFeedbackBuffer(GLsizei(values.size()), GL_3D_COLOR_TEXTURE, values.data());
     glRenderMode(GL_FEEDBACK);
@@ -23,16 +20,14 @@ std::vector<GLfloat> feedbackOf(Draw draw) {
     return values;
 }
 
-}  // namespace
-
 // one_triangle.md2: vertices (-1, 0, 3), (126.5, 0, 3), (-1, 255, 3) with
 // pixel coordinates (0, 0), (64, 32), (64, 32); its header claims a 256 x 256
 // skin, the one loaded is 3 x 1.
 TEST(Md2GL, CornersRunZeroTwoOneWithCoordinatesOverTheLoadedSkin) {
     TempDir dir;
     TestGLWindow window{128, 128};
-    writeFile("m.md2", readFile(VARNE_SOURCE_DIR "/tests/fuzz/corpus/md2/one_triangle.md2"));
-    writeFile("skin.bmp", readFile(VARNE_SOURCE_DIR "/tests/fuzz/corpus/bmp/3x1_stride_12.bmp"));
+    writeFile("m.md2", seed("md2/one_triangle.md2"));
+    writeFile("skin.bmp", seed("bmp/3x1_stride_12.bmp"));
     writeFile("m.txt", "MODELFILE: m.md2\nMODELTEX: skin.bmp\nOVERBLEND BLACK?: 0\n");
     CMD2Model model;
     model.Load("m.txt");  // an empty model when it cannot load: nothing drawn below
@@ -48,9 +43,9 @@ TEST(Md2GL, CornersRunZeroTwoOneWithCoordinatesOverTheLoadedSkin) {
     const float x[3] = {0, 0, 127.5f}, s[3] = {0, 64.0f / 3, 64.0f / 3}, t[3] = {0, 32, 32};
     for (int k = 0; k < 3; ++k) {
         const GLfloat* corner = &drawn[size_t(2 + k * 11)];
-        EXPECT_FLOAT_EQ(corner[0], x[k]) << k;
         // The normal faces the side from which the corners run counter-clockwise: -z.
         EXPECT_LT(corner[3], 0.1f) << k;
+        EXPECT_FLOAT_EQ(corner[0], x[k]) << k;
         EXPECT_FLOAT_EQ(corner[7], s[k]) << k;
         EXPECT_FLOAT_EQ(corner[8], t[k]) << k;
     }

@@ -20,29 +20,19 @@
 
 using namespace testing_support;
 
-namespace {
-
 const std::string kFragment = VARNE_SOURCE_DIR "/data/shaders/lighting.frag";
 const std::string kVertex = VARNE_SOURCE_DIR "/data/shaders/lighting.vert";
-
-bool quitWasPosted() {
-    plat::Message m;
-    while (plat::PeekMessage(&m))
-        if (m.message == plat::WM_QUIT) return true;
-    return false;
-}
-
-}  // namespace
 
 TEST(ShaderGL, ABrokenSourceIsLoggedInOrderShownAndAsksToQuit) {
     setenv("VARNE_MESSAGEBOX", "yes", 1);
     TempDir dir;
     TestGLWindow window;
-    quitWasPosted();  // whatever creating the window produced
+    takeMessages();  // whatever creating the window produced
     writeFile("bad.vert", "#version 110\nvoid main() { gl_Position = notDeclared; }\n");
     initGLShader(false);
     EXPECT_NE(LoadGLShader("bad.vert", kFragment.c_str()), 0u);  // still linked and returned
-    EXPECT_TRUE(quitWasPosted());
+    EXPECT_TRUE(std::ranges::any_of(takeMessages(),
+                                    [](auto m) { return m.message == plat::WM_QUIT; }));
     const std::string log = readFile("log.txt");
     size_t at = 0;
     for (const char* part :

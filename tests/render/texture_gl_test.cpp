@@ -18,6 +18,17 @@ using namespace testing_support;
 
 const std::string kSeeds = VARNE_SOURCE_DIR "/tests/fuzz/corpus/";
 
+using Pixel = std::array<unsigned char, 3>;
+
+// The 800 x 600 frame, bottom row first, with `text` printed in white at (x, y).
+static std::vector<Pixel> printed(auto print, int x, int y, const char* text) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    print(255, 255, 255, x, y, text);
+    std::vector<Pixel> pixels(800 * 600);
+    glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
 TEST(TextureGL, TexelsDrawBottomRowFirstWithBlackSeeThroughInBmpsOnly) {
     const Rgb grey{128, 128, 128};
     struct Case {
@@ -86,16 +97,14 @@ TEST(FontGL, GlyphsLandOnTheVirtualScreen) {
     glBuildFont(LoadTexture("font.tga", false));
     // The lit box (left, bottom, right, top pixel) of white text printed at (50, 100).
     auto litBox = [](auto print, const char* text) {
-        glClear(GL_COLOR_BUFFER_BIT);
-        print(255, 255, 255, 50, 100, text);
-        std::vector<unsigned char> red(800 * 600);
-        glReadPixels(0, 0, 800, 600, GL_RED, GL_UNSIGNED_BYTE, red.data());
-        std::vector<int> xs, ys;
+        const std::vector<Pixel> frame = printed(print, 50, 100, text);
+        std::array box{800, 600, 0, 0};
         for (int i = 0; i < 800 * 600; ++i)
-            if (red[size_t(i)] > 128) xs.push_back(i % 800), ys.push_back(i / 800);
-        const auto [left, right] = std::minmax_element(xs.begin(), xs.end());
-        const auto [bottom, top] = std::minmax_element(ys.begin(), ys.end());
-        return xs.empty() ? std::array{0, 0, 0, 0} : std::array{*left, *bottom, *right, *top};
+            if (frame[size_t(i)][0] > 128) {
+                const int x = i % 800, y = i / 800;
+                box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x), y};
+            }
+        return box;
     };
     EXPECT_EQ(litBox(glPrint, "AA"), (std::array{50, 430, 75, 445}));
     EXPECT_EQ(litBox(glPrint, "\x01\xC8"
@@ -113,18 +122,11 @@ TEST(FontGL, AShadowIsTheTextInBlackOnePixelRightAndDown) {
     glBuildFont(font);
     glBindTex(font, 0);
     glClearColor(0, 0, 1, 1);
-    using Pixel = std::array<unsigned char, 3>;
     const Pixel blue{0, 0, 255}, black{0, 0, 0};
-    auto shot = [](auto print) {
-        glClear(GL_COLOR_BUFFER_BIT);
-        print(255, 255, 255, 50, 400, "Wg|");
-        std::vector<Pixel> pixels(800 * 600);
-        glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
-    };
     for (int width : {800, 1600}) {
         glViewport(0, 0, width, width * 3 / 4);
-        const auto plain = shot(glPrint), shadowed = shot(glPrintShadowed);
+        const auto plain = printed(glPrint, 50, 400, "Wg|"),
+                   shadowed = printed(glPrintShadowed, 50, 400, "Wg|");
         int wrong = 0, shadow = 0;
         for (int y = 0; y < 599; ++y)
             for (int x = 1; x < 800; ++x) {

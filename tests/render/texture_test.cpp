@@ -2,25 +2,14 @@
 // of the fuzz corpus: the colour key, channel order and row fill, every
 // malformed header refused with its log line, and what a failed load leaves.
 #include "render/image_decode.h"
-#include "support/temp_dir.h"
+#include "support/image_files.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 using namespace testing_support;
-
-namespace {
-
 using Pixels = std::vector<int>;
-
-std::string seed(const std::string& name) {
-    return readFile(VARNE_SOURCE_DIR "/tests/fuzz/corpus/" + name);
-}
-
-}  // namespace
 
 TEST(TextureFiles, GiveRowsBottomFirstWithoutFillOrOneLogLineAndNoPixels) {
     struct Case {
@@ -43,8 +32,7 @@ TEST(TextureFiles, GiveRowsBottomFirstWithoutFillOrOneLogLineAndNoPixels) {
          {0, 0, 255, 255, 255, 255, 255, 255, 255, 0, 0, 255, 0, 0, 0, 0},
          nullptr,
          22,
-         "\xfe\xff"
-         "\xff\xff"},
+         "\xfe\xff\xff\xff"},
         {"bmp/top_down_height", {255, 0, 0, 255}},
         {"bmp/1x1.bmp", {}, "x.bmp: info header of 12 bytes (OS/2 style)", 14, "\x0c"},
         {"bmp/magic_only", {}, "x.bmp: file length 2"},

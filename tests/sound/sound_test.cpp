@@ -11,13 +11,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <vector>
 
 using namespace testing_support;
-
-namespace {
 
 // OpenAL Soft reads its configuration once a process, so all tests share one:
 // the WAV writer (stereo, 16 bits, 44.1 kHz, undithered) into a file of this
@@ -39,19 +38,18 @@ const struct WaveWriter {
 } output;
 
 // A mono 16-bit WAV of a sine of `hz` at amplitude 0.5.
-void writeTone(const char* name, double hz, double seconds, int rate) {
+static void writeTone(const char* name, double hz, double seconds, int rate) {
     SF_INFO info{0, rate, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
     std::vector<float> samples(std::size_t(seconds * rate));
     for (std::size_t i = 0; i < samples.size(); ++i)
         samples[i] = float(0.5 * std::sin(2 * M_PI * hz * i / rate));
     SNDFILE* file = sf_open(name, SFM_WRITE, &info);
-    sf_write_float(file, samples.data(), sf_count_t(samples.size()));
-    sf_close(file);
+    sf_write_float(file, samples.data(), sf_count_t(samples.size())), sf_close(file);
 }
 
 // The left channel of the recording from its first sound on: the output runs from the device's
 // opening.
-std::vector<float> recordedLeft() {
+static std::vector<float> recordedLeft() {
     const std::string bytes = readFile(output.base + ".wav");
     std::vector<float> left;
     for (std::size_t at = bytes.find("data") + 8; at + 4 <= bytes.size(); at += 4)
@@ -62,7 +60,7 @@ std::vector<float> recordedLeft() {
 }
 
 // Root mean square and sign changes of the samples from `from` to `to` seconds.
-std::pair<double, int> measure(const std::vector<float>& s, double from, double to) {
+static std::pair<double, int> measure(const std::vector<float>& s, double from, double to) {
     const std::size_t first = std::size_t(from * 44100),
                       last = std::min(std::size_t(to * 44100), s.size());
     double sum = 0;
@@ -86,21 +84,16 @@ protected:
     TempDir dir;
 };
 
-}  // namespace
-
 TEST_F(Sound, TheDeviceOpensOnceClosesOnceAndForgetsItsStreams) {
-    EXPECT_FALSE(BASS_StreamCreateFile(false, "mono.wav", 0, 0, 0));
-    EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_INIT);
+    EXPECT_TRUE(!BASS_StreamCreateFile(false, "mono.wav", 0, 0, 0) &&
+                BASS_ErrorGetCode() == BASS_ERROR_INIT);
     ASSERT_TRUE(BASS_Init(-1, 44100, BASS_DEVICE_3D, nullptr));
-    EXPECT_FALSE(BASS_Init(-1, 44100, 0, nullptr));
-    EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_ALREADY);
+    EXPECT_TRUE(!BASS_Init(-1, 44100, 0, nullptr) && BASS_ErrorGetCode() == BASS_ERROR_ALREADY);
     const std::uint32_t stream = BASS_StreamCreateFile(false, "mono.wav", 0, 0, 0);
     EXPECT_TRUE(BASS_StreamPlay(stream, false, BASS_SAMPLE_LOOP));
-    EXPECT_TRUE(BASS_Free());
-    EXPECT_FALSE(BASS_Free());
+    EXPECT_TRUE(BASS_Free() && !BASS_Free());
     ASSERT_TRUE(BASS_Init(-1, 44100, 0, nullptr));
-    EXPECT_FALSE(BASS_ChannelStop(stream));
-    EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_HANDLE);
+    EXPECT_TRUE(!BASS_ChannelStop(stream) && BASS_ErrorGetCode() == BASS_ERROR_HANDLE);
 }
 
 // Frequency 100 to 100000 Hz (0: the file's own), volume 0 to 100, pan -100 to
@@ -111,7 +104,7 @@ TEST_F(Sound, AttributesChangeOnlyWhatIsGivenAndInRange) {
     const struct {
         int freq, volume, pan;
         bool ok;
-        int now[3];
+        std::array<int, 3> now;
     } cases[] = {
         {100, 0, -100, true, {100, 0, -100}},      {100000, 100, 100, true, {100000, 100, 100}},
         {99, 50, 0, false, {100000, 100, 100}},    {100001, 50, 0, false, {100000, 100, 100}},
@@ -119,14 +112,11 @@ TEST_F(Sound, AttributesChangeOnlyWhatIsGivenAndInRange) {
         {0, 40, -101, true, {22050, 40, 100}},     {-1, -1, -60, true, {22050, 40, -60}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(BASS_ChannelSetAttributes(stream, c.freq, c.volume, c.pan), c.ok)
-            << c.freq << ' ' << c.volume;
+        EXPECT_EQ(BASS_ChannelSetAttributes(stream, c.freq, c.volume, c.pan), c.ok) << c.freq;
         std::uint32_t freq = 0, volume = 0;
         int pan = 0;
         ASSERT_TRUE(BASS_ChannelGetAttributes(stream, &freq, &volume, &pan));
-        EXPECT_EQ(int(freq), c.now[0]) << c.freq;
-        EXPECT_EQ(int(volume), c.now[1]) << c.volume;
-        EXPECT_EQ(pan, c.now[2]) << c.pan;
+        EXPECT_EQ((std::array{int(freq), int(volume), pan}), c.now) << c.freq << ' ' << c.volume;
     }
 }
 
@@ -135,8 +125,7 @@ TEST_F(Sound, WithoutA3DDeviceItWarnsOnceAndStillPlaysTheMusicAtItsVolume) {
     initSound();
     playSound("mono.wav", 75);
     std::uint32_t volume = 0;
-    EXPECT_TRUE(BASS_ChannelGetAttributes(soundStream, nullptr, &volume, nullptr));
-    EXPECT_EQ(volume, 75u);
+    EXPECT_TRUE(BASS_ChannelGetAttributes(soundStream, nullptr, &volume, nullptr) && volume == 75);
     EXPECT_EQ(load3DSound("mono.wav"), 0u);  // positional sources need 3D
     EXPECT_EQ(countOf(readFile("log.txt"),
                       "Kein 3D-Sound unterstuetzt! Es wird nur Hintergrundmusik gespielt"),
@@ -168,9 +157,9 @@ TEST_F(Sound, MusicLoopsWithoutAGapAtItsVolume) {
         usleep((1050 - cases[i].starvedMs) * 1000);
         killSound();
         const std::vector<float> left = recordedLeft();
-        int changes;
-        std::tie(rms[i], changes) = measure(left, 0.1, 1.1);
+        const auto [whole, changes] = measure(left, 0.1, 1.1);
         EXPECT_NEAR(changes, cases[i].changes, 10) << cases[i].file;
+        rms[i] = whole;
         for (double t = 0.1; t + 0.01 <= 1.1; t += 0.01)
             ASSERT_GT(measure(left, t, t + 0.01).first, 0.5 * rms[i])
                 << cases[i].file << ": a gap at " << t << " s";
@@ -181,8 +170,8 @@ TEST_F(Sound, MusicLoopsWithoutAGapAtItsVolume) {
 
 TEST_F(Sound, WithoutADeviceItSaysOnceThatItRunsSilentAndNothingOnStandardError) {
     const std::string writerFile = output.base + ".wav";
-    std::filesystem::remove(writerFile);
-    std::filesystem::create_directory(writerFile);  // the writer cannot open its file
+    std::filesystem::remove(writerFile),
+        std::filesystem::create_directory(writerFile);  // the writer cannot open its file
     testing::internal::CaptureStderr();
     initSound();
     playSound("mono.wav", 100);

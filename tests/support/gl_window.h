@@ -1,4 +1,4 @@
-// GL tests: a shown window with a current GL context, and pixel read-back.
+// GL tests: a shown window with a current GL context, pixel read-back, and the waiting messages.
 #pragma once
 
 #include "platform/window.h"
@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace testing_support {
 
@@ -17,11 +18,10 @@ public:
         EXPECT_TRUE(registered);
         window = plat::CreateWindow("GLTest", "gl test", plat::WindowStyle::Overlapped, 0, 0, width,
                                     height);
-        plat::PixelFormatDescriptor pfd;
-        pfd.dwFlags = plat::PFD_DOUBLEBUFFER;
-        pfd.cColorBits = 24;
-        pfd.cDepthBits = 24;
-        pfd.cStencilBits = 8;
+        const plat::PixelFormatDescriptor pfd{.dwFlags = plat::PFD_DOUBLEBUFFER,
+                                              .cColorBits = 24,
+                                              .cDepthBits = 24,
+                                              .cStencilBits = 8};
         dc = plat::GetDC(window);
         EXPECT_TRUE(plat::SetPixelFormat(dc, plat::ChoosePixelFormat(dc, pfd)));
         rc = plat::wglCreateContext(dc);
@@ -34,9 +34,6 @@ public:
         plat::wglDeleteContext(rc);
         plat::DestroyWindow(window);
     }
-    TestGLWindow(const TestGLWindow&) = delete;
-    TestGLWindow& operator=(const TestGLWindow&) = delete;
-
     plat::Window* window = nullptr;
     plat::DeviceContext* dc = nullptr;
     plat::GLContext* rc = nullptr;
@@ -48,6 +45,14 @@ inline std::array<unsigned char, 4> pixelAt(int x, int y) {
     glFinish();
     glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     return rgba;
+}
+
+// The messages waiting in the queue, taken out in order.
+inline std::vector<plat::Message> takeMessages() {
+    std::vector<plat::Message> taken;
+    plat::Message m;
+    while (plat::PeekMessage(&m)) taken.push_back(m);
+    return taken;
 }
 
 }  // namespace testing_support
