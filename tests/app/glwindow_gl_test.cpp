@@ -12,8 +12,7 @@
 
 using namespace testing_support;
 
-class GLWindowTest : public testing::Test {
-protected:
+struct GLWindowTest : testing::Test {
     void TearDown() override { KillGLWindow(true); }
     // Opens the main window with an empty configuration; message boxes get this answer.
     bool open(const char* answer, int width = 800, bool fullscreen = false,
@@ -31,9 +30,8 @@ TEST_F(GLWindowTest, TeardownTwiceShutsDownAndReleasesOnce) {
     KillGLWindow(true);
     KillGLWindow(true);
     EXPECT_EQ(hRC, nullptr);
-    const std::string log = readFile("log.txt");
-    EXPECT_EQ(countOf(log, "Program Shutdown..."), 1);
-    EXPECT_EQ(countOf(log, "Failed."), 0);
+    EXPECT_EQ(countOf(readFile("log.txt"), "Program Shutdown..."), 1);
+    EXPECT_EQ(countOf(readFile("log.txt"), "Failed."), 0);
 }
 
 TEST_F(GLWindowTest, ARefusedFullscreenModeAnsweredNoCloses) {
@@ -42,19 +40,15 @@ TEST_F(GLWindowTest, ARefusedFullscreenModeAnsweredNoCloses) {
     EXPECT_EQ(hWnd, nullptr);
 }
 
+// Answered yes, the question is asked once though multisampling rebuilds the window.
 TEST_F(GLWindowTest, ARefusedFullscreenModeAnsweredYesRunsInAWindowOfAtLeastOnePixel) {
-    ASSERT_TRUE(open("yes", 1024, true));
-    EXPECT_FALSE(settings->doFullscreen());
-    ReSizeGLScene(1024, 0);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[3], 1);
-}
-
-TEST_F(GLWindowTest, TheMultisampleRebuildKeepsTheAnswerToTheFullscreenQuestion) {
     ASSERT_TRUE(open("yes", 1024, true, "[3D-VARNE-CFG]\nANTIALIAS yes\n"));
     const std::string log = readFile("log.txt");
     EXPECT_EQ(countOf(log, "xFSAA Enabled"), 1);
     EXPECT_EQ(countOf(log, "Instead? : yes"), 1);
     EXPECT_FALSE(settings->doFullscreen());
+    ReSizeGLScene(1024, 0);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[3], 1);
 }

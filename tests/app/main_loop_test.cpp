@@ -8,10 +8,13 @@
 
 #include <string>
 
-// The main window's class, registered once for the whole process.
-static bool mainClassRegistered() {
+// A fresh record of the main window: no keys held, nothing left waiting by other tests.
+static void openWindow() {
     static bool registered = plat::RegisterClass("OpenGL", WndProc);
-    return registered;
+    ASSERT_TRUE(registered);
+    for (plat::Message m; plat::PeekMessage(&m);) {}
+    for (bool& key : keys) key = false;
+    hWnd = plat::CreateWindow("OpenGL", "3D-Varne", plat::WindowStyle::Overlapped, 0, 0, 80, 60);
 }
 
 static int frames = 0;
@@ -25,19 +28,12 @@ static void frame() {
 }
 
 TEST(MainLoop, WaitingMessagesComeBeforeAFrameAndAPostedQuitAfterThem) {
-    ASSERT_TRUE(mainClassRegistered());
-    for (plat::Message m; plat::PeekMessage(&m);) {}  // what other tests left waiting
-    for (bool& key : keys) key = false;
-    hWnd = plat::CreateWindow("OpenGL", "3D-Varne", plat::WindowStyle::Overlapped, 0, 0, 80, 60);
+    openWindow();
     frames = 0;
-    const struct {
-        unsigned msg;
-        plat::WPARAM w;
-    } waiting[] = {{plat::WM_KEYDOWN, 'W'},
-                   {plat::WM_ACTIVATE, 1 << 16},  // minimised
-                   {plat::WM_KEYDOWN, 256},       // no key 256
-                   {plat::WM_KEYDOWN, plat::VK_ESCAPE}};
-    for (const auto& m : waiting) plat::PostMessage(hWnd, m.msg, m.w, 0);
+    plat::PostMessage(hWnd, plat::WM_KEYDOWN, 'W', 0);
+    plat::PostMessage(hWnd, plat::WM_ACTIVATE, 1 << 16, 0);  // minimised
+    plat::PostMessage(hWnd, plat::WM_KEYDOWN, 256, 0);       // no key 256
+    plat::PostMessage(hWnd, plat::WM_KEYDOWN, plat::VK_ESCAPE, 0);
     MainLoop(frame);  // minimised: Escape does not end it
     EXPECT_TRUE(seenAtFirstFrame);
     EXPECT_EQ(frames, 3);
@@ -65,10 +61,7 @@ static void scriptedFrame() {
 }
 
 TEST(MainLoop, EveryTapBetweenTwoFramesIsSeenByAFrameAndAHeldKeyAsLongAsItIsHeld) {
-    ASSERT_TRUE(mainClassRegistered());
-    for (plat::Message m; plat::PeekMessage(&m);) {}
-    for (bool& key : keys) key = false;
-    hWnd = plat::CreateWindow("OpenGL", "3D-Varne", plat::WindowStyle::Overlapped, 0, 0, 80, 60);
+    openWindow();
     const struct {
         const char* script;
         const char* seen;

@@ -15,15 +15,14 @@ TEST(StartUp, RunsFromTheFirstFolderThatHoldsTheData) {
     TempDir dir;
     const struct {
         const char *dataFile, *expected;  // under each case's folder, which holds work/ and build/
-    } cases[] = {
-        {"work/data/config.txt", "work"},      {"work/data/settings.txt", "work"},
-        {"build/data/config.txt", "build"},    {"data/settings.txt", "."},
-        {"elsewhere/data/config.txt", "work"},
-    };
+    } cases[] = {{"work/data/config.txt", "work"},
+                 {"work/data/settings.txt", "work"},
+                 {"build/data/config.txt", "build"},
+                 {"data/settings.txt", "."},
+                 {"elsewhere/data/config.txt", "work"}};
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const fs::path base = dir.path / std::to_string(i);
         fs::create_directories(base / "work"), fs::create_directories(base / "build");
-        fs::create_directories((base / cases[i].dataFile).parent_path());
         writeFile(base / cases[i].dataFile, "");
         EXPECT_TRUE(fs::equivalent(DataFolder(base / "work", base / "build/"),
                                    base / cases[i].expected))

@@ -21,10 +21,7 @@ TEST(Menu, ArrowsMoveOneStepWhenReleasedAndStopAtTheEndsAndEnterStoresTheMode) {
     writeFile("data/config.txt", "[3D-VARNE-CFG]\n");
     menu = Menu();
     menu.SetEntries();
-    menu.keys[plat::VK_DOWN] = true;
-    for (int i = 0; i < 30; ++i) menu.Menu_GetKeys();
-    EXPECT_EQ(menu.selected, 4);  // the first entry chosen; held, the arrow moves nothing yet
-    tap(plat::VK_DOWN, 0);
+    tap(plat::VK_DOWN, 30);  // from the first entry chosen, 4: held, it moves only when let go
     EXPECT_EQ(menu.selected, 5);
     for (int i = 0; i < 6; ++i) tap(plat::VK_UP);
     EXPECT_EQ(menu.selected, 0);

@@ -9,18 +9,17 @@ fail() { echo "FAIL: $*" >&2; [ -f log.txt ] && sed 's/^/  log| /' log.txt >&2; 
 running() { kill -0 "$PID" 2>/dev/null; }
 window_id() { timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1 || true; }
 
-# Waits up to 30 s for the text in log.txt, or until the program ends without it.
-wait_log() {
-  for ((i = 0; i < 300; i++)); do
-    grep -qF -- "$1" log.txt 2>/dev/null && return 0
-    running && sleep 0.1 || break
-  done
-  grep -qF -- "$1" log.txt 2>/dev/null || fail "log never showed: $1"
+stopped() { ! running; }
+
+# Waits up to 30 s until the command succeeds or the program ends; true when the command did.
+await() {
+  for ((i = 0; i < 300; i++)); do "$@" && return 0; running && sleep 0.1 || break; done
+  "$@"
 }
 
+wait_log() { await grep -qF -- "$1" log.txt 2>/dev/null || fail "log never showed: $1"; }
 expect_exit_0() {
-  for ((i = 0; i < 300; i++)); do running && sleep 0.1 || break; done
-  ! running || fail "program still running"
+  await stopped || fail "program still running"
   wait "$PID" || fail "exit code $?"
 }
 

@@ -11,11 +11,7 @@ TEST(DisplayModes, AResolutionTheDisplayHasIsGrantedAtItsOwnDepth) {
         int width, height, bits;
         bool granted;
     } cases[] = {
-        {1024, 768, 32, true},
-        {1024, 768, 16, true},
-        {800, 600, 32, false},
-        {800, 600, 16, false},
-    };
+        {1024, 768, 32, true}, {1024, 768, 16, true}, {800, 600, 32, false}, {800, 600, 16, false}};
     for (const auto& c : cases) {
         EXPECT_EQ(plat::ChangeDisplaySettings(c.width, c.height, c.bits), c.granted)
             << c.width << " x " << c.height << " x " << c.bits;

@@ -7,9 +7,7 @@
 
 #include <cstdlib>
 
-namespace {
-int askedInterval = -2;
-}
+static int askedInterval = -2;
 
 extern "C" int SDL_GL_SetSwapInterval(int interval) {
     askedInterval = interval;
@@ -22,8 +20,7 @@ TEST(GLContext, SwapsWaitForTheRefreshUnlessVsyncIsTurnedOff) {
         int interval;
     } cases[] = {{nullptr, 1}, {"1", 1}, {"0", 0}};
     for (const auto& c : cases) {
-        if (c.vsync) setenv("VARNE_VSYNC", c.vsync, 1);
-        else unsetenv("VARNE_VSYNC");
+        c.vsync ? setenv("VARNE_VSYNC", c.vsync, 1) : unsetenv("VARNE_VSYNC");
         askedInterval = -2;
         testing_support::TestGLWindow window;
         EXPECT_EQ(askedInterval, c.interval) << (c.vsync ? c.vsync : "unset");

@@ -12,11 +12,9 @@ TEST(Placement, AWindowLargerThanTheDisplayOpensAtItsTopLeftCorner) {
     ASSERT_EQ(SDL_GetDisplayUsableBounds(0, &screen), 0);
     const struct {
         int width, height, x, y;
-    } cases[] = {
-        {800, 600, screen.x + (screen.w - 800) / 2, screen.y + (screen.h - 600) / 2},
-        {screen.w + 320, screen.h + 176, screen.x, screen.y},
-        {screen.w + 1, 600, screen.x, screen.y},
-    };
+    } cases[] = {{800, 600, screen.x + (screen.w - 800) / 2, screen.y + (screen.h - 600) / 2},
+                 {screen.w + 320, screen.h + 176, screen.x, screen.y},
+                 {screen.w + 1, 600, screen.x, screen.y}};
     for (const auto& c : cases) {
         plat::Window* w =
             plat::CreateWindow("Placement", "placed", plat::WindowStyle::Overlapped,

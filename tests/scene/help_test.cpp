@@ -4,28 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <sstream>
 #include <string>
-#include <vector>
-
-using namespace testing_support;
-
-// The "| keys | effect |" rows of the table under "## Controls", without its header.
-static std::vector<std::string> readmeControls() {
-    std::istringstream readme(readFile(VARNE_SOURCE_DIR "/README.md"));
-    std::string line;
-    while (std::getline(readme, line) && line != "## Controls") {}
-    std::vector<std::string> rows;
-    while (std::getline(readme, line) && (rows.empty() || line.starts_with("|")))
-        if (line.starts_with("|")) rows.push_back(line);
-    rows.erase(rows.begin(), rows.begin() + std::min<std::ptrdiff_t>(2, std::ssize(rows)));
-    return rows;
-}
 
 TEST(Help, ListsEveryControlOfTheReadmeInItsOrder) {
-    std::vector<std::string> shown;
+    std::string table = "## Controls\n\n| key | effect |\n|---|---|\n";
     for (const Control& c : Controls())
-        shown.push_back(std::string("| ") + c.keys + " | " + c.effect + " |");
-    EXPECT_EQ(shown, readmeControls());
+        table += std::string("| ") + c.keys + " | " + c.effect + " |\n";
+    const std::string readme = testing_support::readFile(VARNE_SOURCE_DIR "/README.md");
+    EXPECT_NE(readme.find(table + "\n"), std::string::npos) << "README.md lacks:\n" << table;
 }

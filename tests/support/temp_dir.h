@@ -10,24 +10,16 @@
 namespace testing_support {
 
 // Makes a fresh folder, works inside it, and goes back and removes it after.
-class TempDir {
-public:
+struct TempDir {
     TempDir() : previous(std::filesystem::current_path()) {
         char pattern[] = "/tmp/varne-test-XXXXXX";
-        path = mkdtemp(pattern);
-        std::filesystem::current_path(path);
+        std::filesystem::current_path(path = mkdtemp(pattern));
     }
     ~TempDir() {
         std::filesystem::current_path(previous);
         std::filesystem::remove_all(path);
     }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::filesystem::path path;
-
-private:
-    std::filesystem::path previous;
+    std::filesystem::path previous, path;
 };
 
 inline void writeFile(const std::string& name, const std::string& content) {
@@ -37,9 +29,8 @@ inline void writeFile(const std::string& name, const std::string& content) {
 }
 
 inline std::string readFile(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(name, std::ios::binary).rdbuf();
     return text.str();
 }
 
