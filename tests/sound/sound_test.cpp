@@ -1,5 +1,5 @@
 // The audio library and the program's sound functions on OpenAL Soft's WAV
-// writer: the device's life, attribute limits, the fallback without 3D, and
+// writer: the device's life, the fallback without 3D, and
 // what the music sounds like, read back by hand from what the writer recorded
 // in real time.
 #include "platform/bass_internal.h"
@@ -94,30 +94,6 @@ TEST_F(Sound, TheDeviceOpensOnceClosesOnceAndForgetsItsStreams) {
     EXPECT_TRUE(BASS_Free() && !BASS_Free());
     ASSERT_TRUE(BASS_Init(-1, 44100, 0, nullptr));
     EXPECT_TRUE(!BASS_ChannelStop(stream) && BASS_ErrorGetCode() == BASS_ERROR_HANDLE);
-}
-
-// Frequency 100 to 100000 Hz (0: the file's own), volume 0 to 100, pan -100 to
-// 100; -1, -1 and -101 keep the value. One value out of range changes nothing.
-TEST_F(Sound, AttributesChangeOnlyWhatIsGivenAndInRange) {
-    ASSERT_TRUE(BASS_Init(-1, 44100, 0, nullptr));
-    const std::uint32_t stream = BASS_StreamCreateFile(false, "mono.wav", 0, 0, 0);
-    const struct {
-        int freq, volume, pan;
-        bool ok;
-        std::array<int, 3> now;
-    } cases[] = {
-        {100, 0, -100, true, {100, 0, -100}},      {100000, 100, 100, true, {100000, 100, 100}},
-        {99, 50, 0, false, {100000, 100, 100}},    {100001, 50, 0, false, {100000, 100, 100}},
-        {1000, 101, 0, false, {100000, 100, 100}}, {1000, 50, -102, false, {100000, 100, 100}},
-        {0, 40, -101, true, {22050, 40, 100}},     {-1, -1, -60, true, {22050, 40, -60}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(BASS_ChannelSetAttributes(stream, c.freq, c.volume, c.pan), c.ok) << c.freq;
-        std::uint32_t freq = 0, volume = 0;
-        int pan = 0;
-        ASSERT_TRUE(BASS_ChannelGetAttributes(stream, &freq, &volume, &pan));
-        EXPECT_EQ((std::array{int(freq), int(volume), pan}), c.now) << c.freq << ' ' << c.volume;
-    }
 }
 
 TEST_F(Sound, WithoutA3DDeviceItWarnsOnceAndStillPlaysTheMusicAtItsVolume) {
