@@ -142,7 +142,7 @@ int InitGL() {
     Vertex spin = newV(2, 1, 7);
     NewtonBodySetOmega(body(kCylinderNode)->getBody(), getVertex3f(spin));
     if (settings->IsSet("SKYBOX_FILE"))
-        sky = Skybox(settings->getSetting("SKYBOX_FILE"), 3000, 2000, kHingeParentNode);
+        sky = Skybox(settings->getSetting("SKYBOX_FILE"), 3000, 2000, 4);
     log_txt("\n***********************************************\n"
             "Initialisation finished successfully\n"
             "***********************************************\n");
