@@ -32,7 +32,7 @@ TEST(StartUp, RunsFromTheFirstFolderThatHoldsTheData) {
 
 TEST(StartUp, AMissingConfigurationNamesTheWorkingDirectoryAndThePathTried) {
     TempDir dir;
-    setenv("VARNE_MESSAGEBOX", "yes", 1);
+    plat::SetEnvironmentVariable("VARNE_MESSAGEBOX", "yes");
     Settings3D().loadSets();
     plat::Message quit;
     while (plat::PeekMessage(&quit)) {}  // the quit it posts belongs to no other test

@@ -132,7 +132,7 @@ TEST_F(Physics, TheScenesHingeStopHoldsThePairWhileItFalls) {
 }
 
 TEST_F(Physics, AModelThatYieldsNoVerticesMakesNoBodyAndAsksToQuit) {
-    setenv("VARNE_MESSAGEBOX", "yes", 1);
+    plat::SetEnvironmentVariable("VARNE_MESSAGEBOX", "yes");
     takeMessages();  // whatever other tests left waiting
     NewtonModel model(world, "data/models/missing.txt", newV(30, 30, 10), 40, 1.0f);
     EXPECT_EQ(model.getBody(), nullptr);

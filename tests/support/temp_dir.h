@@ -4,16 +4,25 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
 namespace testing_support {
 
+// Makes a folder of this process's own in the system's temporary folder.
+inline std::filesystem::path makeTempFolder(const std::string& prefix) {
+    std::random_device random;
+    for (;;) {
+        auto path = std::filesystem::temp_directory_path() / (prefix + std::to_string(random()));
+        if (std::filesystem::create_directory(path)) return path;
+    }
+}
+
 // Makes a fresh folder, works inside it, and goes back and removes it after.
 struct TempDir {
     TempDir() : previous(std::filesystem::current_path()) {
-        char pattern[] = "/tmp/varne-test-XXXXXX";
-        std::filesystem::current_path(path = mkdtemp(pattern));
+        std::filesystem::current_path(path = makeTempFolder("varne-test-"));
     }
     ~TempDir() {
         std::filesystem::current_path(previous);
