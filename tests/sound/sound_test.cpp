@@ -101,9 +101,8 @@ TEST_F(Sound, WithoutA3DDeviceItWarnsOnceAndStillPlaysTheMusicAtItsVolume) {
     std::uint32_t volume = 0;
     EXPECT_TRUE(BASS_ChannelGetAttributes(soundStream, nullptr, &volume, nullptr) && volume == 75);
     EXPECT_EQ(load3DSound("mono.wav"), 0u);  // positional sources need 3D
-    EXPECT_EQ(countOf(readFile("log.txt"),
-                      "Kein 3D-Sound unterstuetzt! Es wird nur Hintergrundmusik gespielt"),
-              1);
+    EXPECT_EQ(
+        countOf(readLog(), "Kein 3D-Sound unterstuetzt! Es wird nur Hintergrundmusik gespielt"), 1);
 }
 
 // Volume is linear amplitude. At 100 a centred source leaves each of the two
@@ -151,7 +150,7 @@ TEST_F(Sound, WithoutADeviceItSaysOnceThatItRunsSilentAndNothingOnStandardError)
     playSound("mono.wav", 100);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     std::filesystem::remove(writerFile);
-    const std::string log = readFile("log.txt");
+    const std::string log = readLog();
     EXPECT_EQ(countOf(log, "no audio device: running silent\n"), 1);
     EXPECT_EQ(countOf(log, "is not played"), 0);
 }

@@ -31,15 +31,21 @@ struct TempDir {
     std::filesystem::path previous, path;
 };
 
-inline void writeFile(const std::string& name, const std::string& content) {
-    std::filesystem::path p(name);
-    if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path());
+inline void writeFile(const std::filesystem::path& name, const std::string& content) {
+    if (name.has_parent_path()) std::filesystem::create_directories(name.parent_path());
     std::ofstream(name, std::ios::binary) << content;
 }
 
-inline std::string readFile(const std::string& name) {
+inline std::string readFile(const std::filesystem::path& name) {
     std::ostringstream text;
     text << std::ifstream(name, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+// The log as the program writes it, a text file: its lines end in "\n" on every system.
+inline std::string readLog() {
+    std::ostringstream text;
+    text << std::ifstream("log.txt").rdbuf();
     return text.str();
 }
 
