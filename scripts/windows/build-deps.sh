@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# Builds the Windows libraries the program needs from Debian's own source
+# packages with the MinGW-w64 toolchain, into a cache outside the source tree:
+# DLLs for SDL2, OpenAL Soft, libsndfile and its codecs, static Bullet and
+# GoogleTest. A library is built again only when its recipe, the shared part of
+# this script, the toolchain file, its source version or a library it uses
+# changes: each has a stamp holding the hash of all of these.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/../.." && pwd)
+cache=${VARNE_WIN_CACHE:-$HOME/.cache/3d-varne-win}
+prefix=$cache/prefix
+jobs=${JOBS:-1}
+toolchain=$root/cmake/mingw-w64.cmake
+mkdir -p "$cache/src" "$cache/build" "$cache/stamps"
+
+# The version apt-get source fetches for source package $1.
+source_version() { apt-cache showsrc "$1" | awk '/^Version:/{print $2}' | sort -V | tail -1; }
+
+# Unpacks source package $1 at version $2 (Debian's patches applied); prints its folder.
+fetch() {
+  local dir=$cache/src/$1_$2 tmp=$cache/src/.fetch
+  if [ ! -d "$dir" ]; then
+    rm -rf "$tmp" && mkdir "$tmp"
+    if ! (cd "$tmp" && apt-get source -qq "$1=$2" 2>&1 | grep '^E:' >&2; exit "${PIPESTATUS[0]}"); then
+      echo "apt-get source $1=$2 failed" >&2
+      return 1
+    fi
+    mv "$tmp"/*/ "$dir" && rm -rf "$tmp"
+  fi
+  echo "$dir"
+}
+
+# Configures, builds and installs the CMake project in $1 into the prefix, in
+# place of what its last build installed; further arguments are cache
+# settings. Output goes to a log shown on failure.
+cmake_install() {
+  local src=$1 build=$cache/build/$(basename "$1")
+  shift
+  [ -f "$build/install_manifest.txt" ] && xargs rm -f <"$build/install_manifest.txt"
+  rm -rf "$build"
+  {
+    cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" "$@" &&
+      nice -n 19 cmake --build "$build" -j "$jobs" && cmake --install "$build"
+  } >"$build.log" 2>&1 || { tail -n 40 "$build.log" >&2; echo "failed: see $build.log" >&2; exit 1; }
+}
+
+# The codecs are static, inside libsndfile's DLL; without the stack and
+# buffer checks that would need MinGW's libssp there too.
+codec=(-DBUILD_SHARED_LIBS=OFF -DBUILD_TESTING=OFF)
+build_ogg() { cmake_install "$1" "${codec[@]}" -DINSTALL_DOCS=OFF; }
+build_vorbis() { cmake_install "$1" "${codec[@]}"; }
+# Opus's release lacks a file its CMake build includes: it builds with its configure script.
+build_opus() {
+  local build=$cache/build/opus
+  rm -rf "$build" && mkdir -p "$build"
+  (cd "$build" && "$1/configure" --host=x86_64-w64-mingw32 CC=x86_64-w64-mingw32-gcc-posix \
+    CPPFLAGS=-D_FORTIFY_SOURCE=0 --prefix="$prefix" --disable-shared --disable-doc \
+    --disable-extra-programs --disable-stack-protector &&
+    nice -n 19 make -j "$jobs" && make install) >"$build.log" 2>&1 ||
+    { tail -n 40 "$build.log" >&2; exit 1; }
+}
+build_flac() {
+  cmake_install "$1" "${codec[@]}" -DWITH_OGG=ON -DBUILD_CXXLIBS=OFF -DBUILD_PROGRAMS=OFF \
+    -DBUILD_EXAMPLES=OFF -DBUILD_DOCS=OFF -DINSTALL_MANPAGES=OFF -DWITH_STACK_PROTECTOR=OFF \
+    -DWITH_FORTIFY_SOURCE=OFF
+}
+build_sndfile() {
+  cmake_install "$1" -DBUILD_SHARED_LIBS=ON -DBUILD_TESTING=OFF -DCMAKE_C_FLAGS=-DFLAC__NO_DLL \
+    -DENABLE_EXTERNAL_LIBS=ON -DENABLE_MPEG=OFF -DBUILD_PROGRAMS=OFF -DBUILD_EXAMPLES=OFF \
+    -DBUILD_REGTEST=OFF -DENABLE_CPACK=OFF -DINSTALL_MANPAGES=OFF
+}
+build_openal() {
+  cmake_install "$1" -DALSOFT_UTILS=OFF -DALSOFT_EXAMPLES=OFF -DALSOFT_TESTS=OFF \
+    -DALSOFT_NO_CONFIG_UTIL=ON -DALSOFT_INSTALL_CONFIG=OFF -DALSOFT_INSTALL_HRTF_DATA=OFF \
+    -DALSOFT_INSTALL_AMBDEC_PRESETS=OFF
+}
+build_sdl2() { cmake_install "$1" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF; }
+# Bullet's precision follows the build machine's, so both builds simulate alike.
+# Its libraries draw nothing; Debian's renaming of its CMake calls trips over
+# the OpenGL targets, so OpenGL is not looked for.
+build_bullet() {
+  local double=OFF
+  pkg-config --cflags bullet | grep -q BT_USE_DOUBLE_PRECISION && double=ON
+  cmake_install "$1" -DBUILD_SHARED_LIBS=OFF -DUSE_DOUBLE_PRECISION=$double -DINSTALL_LIBS=ON \
+    -DBUILD_BULLET2_DEMOS=OFF -DBUILD_UNIT_TESTS=OFF -DBUILD_CPU_DEMOS=OFF -DBUILD_EXTRAS=OFF \
+    -DBUILD_OPENGL3_DEMOS=OFF -DBUILD_PYBULLET=OFF -DBUILD_ENET=OFF -DBUILD_CLSOCKET=OFF \
+    -DCMAKE_DISABLE_FIND_PACKAGE_OpenGL=ON
+}
+build_gtest() { cmake_install "$1" -DBUILD_GMOCK=OFF -DBUILD_SHARED_LIBS=OFF; }
+
+# step NAME SOURCE-PACKAGE [LIBRARIES IT USES...]: builds NAME unless its stamp is current.
+step() {
+  local name=$1 package=$2 version dir stamp
+  shift 2
+  if [ "$package" = googletest ]; then
+    version=$(dpkg-query -W -f='${Version}' libgtest-dev) dir=/usr/src/googletest
+  else
+    version=$(source_version "$package")
+    [ -n "$version" ] || { echo "no source package $package: run scripts/install-deps.sh windows" >&2; exit 1; }
+  fi
+  stamp=$({
+    declare -f "build_$name" cmake_install fetch
+    declare -p codec
+    cat "$toolchain"
+    echo "$package $version"
+    for used in "$@"; do cat "$cache/stamps/$used"; done
+  } | sha256sum | cut -d' ' -f1)
+  [ "$(cat "$cache/stamps/$name" 2>/dev/null)" = "$stamp" ] && return
+  echo "windows deps: building $package $version"
+  [ -n "${dir:-}" ] || dir=$(fetch "$package" "$version") || return 1
+  "build_$name" "$dir"
+  echo "$stamp" >"$cache/stamps/$name"
+}
+
+main() {
+  step sdl2 libsdl2
+  step ogg libogg
+  step vorbis libvorbis ogg
+  step opus opus
+  step flac flac ogg
+  step sndfile libsndfile ogg vorbis opus flac
+  step bullet bullet
+  step gtest googletest
+  # Without OpenAL Soft the program is built silent (see CMakeLists.txt).
+  step openal openal-soft || echo "windows deps: no OpenAL Soft, the Windows build runs silent" >&2
+}
+
+# Read whole before it runs, so the script can change while it builds.
+main
