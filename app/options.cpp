@@ -96,17 +96,17 @@ std::string takeValue(int id, const char* value, RunOptions& options) {
     return file.empty() ? "is not a file name" : "";
 }
 
-// What the options together cannot do; empty when they can.
-std::string conflictOf(const RunOptions& options) {
-    if (options.replay.empty()) return "";
-    if (!options.record.empty()) return "--record and --replay cannot be used together";
-    const char* own = options.mode >= 0       ? "--mode"
-                      : options.boxes > 0     ? "--boxes"
-                      : options.fixedStep > 0 ? "--fixed-step"
-                                              : nullptr;
-    return own ? std::string("--replay cannot be used with ") + own +
-                     ": a recording carries its own"
-               : "";
+// What the options given together cannot do (bit n of `given`: option n was
+// given); empty when they can.
+std::string conflictOf(unsigned given) {
+    const auto has = [given](int id) { return (given >> id & 1) != 0; };
+    if (!has(kReplay)) return "";
+    if (has(kRecord)) return "--record and --replay cannot be used together";
+    for (const int own : {kMode, kBoxes, kFixedStep})
+        if (has(own))
+            return std::string("--replay cannot be used with --") + kOptions[own - 1].name +
+                   ": a recording carries its own";
+    return "";
 }
 
 OptionsResult refuse(const std::string& what) {
@@ -135,6 +135,7 @@ OptionsResult ParseOptions(int argc, char* const* argv) {
         table[i] = {kOptions[i].name, kOptions[i].argument ? required_argument : no_argument,
                     nullptr, i + 1};
     OptionsResult result;
+    unsigned given = 0;
     opterr = 0;
     optind = 0;  // a full reset, so every call reads its own command line
     for (;;) {
@@ -152,10 +153,11 @@ OptionsResult ParseOptions(int argc, char* const* argv) {
             return refuse("unrecognized option '" + typed + "'");
         if (id == kHelp) return stop(usage());
         if (id == kVersion) return stop(std::string("3D-Varne ") + kVarneVersion + "\n");
+        given |= 1u << id;
         const std::string wrong = takeValue(id, optarg, result.options);
         if (!wrong.empty()) return refuse(typed + ": '" + optarg + "' " + wrong);
     }
     if (optind < argc) return refuse(std::string("unexpected argument '") + argv[optind] + "'");
-    const std::string conflict = conflictOf(result.options);
+    const std::string conflict = conflictOf(given);
     return conflict.empty() ? result : refuse(conflict);
 }
