@@ -16,7 +16,7 @@ namespace {
 constexpr unsigned char kMagic[8] = {'V', 'A', 'R', 'N', 'E', 'R', 'E', 'C'};
 constexpr std::uint32_t kVersion = 1;
 constexpr std::size_t kHeaderSize = 24;  // magic, version, record size, mode, boxes
-constexpr std::size_t kRecordSize = 50;  // keys, look x and y, held, buttons, seconds, fps
+constexpr std::size_t kRecordSize = 49;  // keys, look x and y, held, seconds, fps
 constexpr std::size_t kTrailerSize = 8;  // frame count, CRC-32
 constexpr std::uint32_t kMaxFrames = (kMaxRecordingFile - kHeaderSize - kTrailerSize) / kRecordSize;
 
@@ -27,7 +27,6 @@ Record encode(const FrameInput& frame) {
     unsigned char* p = std::copy(frame.keys.begin(), frame.keys.end(), record.data());
     p = writeLE32(writeLE32(p, std::uint32_t(frame.lookX)), std::uint32_t(frame.lookY));
     *p++ = frame.pointerHeld;
-    *p++ = frame.buttons;
     writeLE32(writeLE32(p, std::bit_cast<std::uint32_t>(frame.seconds)),
               std::bit_cast<std::uint32_t>(frame.fps));
     return record;
@@ -40,9 +39,8 @@ FrameInput decode(const unsigned char* p) {
     frame.lookX = std::int32_t(readLE32(p));
     frame.lookY = std::int32_t(readLE32(p + 4));
     frame.pointerHeld = p[8] != 0;
-    frame.buttons = p[9];
-    frame.seconds = std::bit_cast<float>(readLE32(p + 10));
-    frame.fps = std::bit_cast<float>(readLE32(p + 14));
+    frame.seconds = std::bit_cast<float>(readLE32(p + 9));
+    frame.fps = std::bit_cast<float>(readLE32(p + 13));
     return frame;
 }
 

@@ -16,13 +16,12 @@ constexpr int kLauncherEntries = 9;  // screen modes 0-8
 constexpr int kMaxExtraBoxes = 10000;
 
 // One frame's input as the scene saw it.
+// Keys and mouse buttons held, one bit per virtual-key code (bit k % 8 of byte
+// k / 8); the pointer's move from the window centre; the frame's time.
 struct FrameInput {
-    std::array<std::uint8_t, 32>
-        keys{};  // key held, one bit per virtual-key code (bit k%8 of byte k/8)
-    std::int32_t lookX = 0,
-                 lookY = 0;    // how far the pointer moved from the window centre this frame
-    bool pointerHeld = false;  // whether the look was active this frame
-    std::uint8_t buttons = 0;  // bit 0 left, bit 1 right mouse button held
+    std::array<std::uint8_t, 32> keys{};
+    std::int32_t lookX = 0, lookY = 0;
+    bool pointerHeld = false;  // whether the look turns the camera this frame
     float seconds = 0;         // the frame's time step for the physics
     float fps = 0;             // the frame rate the frame measured
 };

@@ -17,13 +17,13 @@ namespace {
 std::vector<FrameInput> oddFrames() {
     // A NaN with a payload, the smallest subnormal, -0 and infinity.
     const float nan = std::bit_cast<float>(0x7fc12345u), tiny = std::bit_cast<float>(1u);
-    FrameInput first{{}, std::numeric_limits<std::int32_t>::min(), -1, true, 3, nan, tiny};
+    FrameInput first{{}, std::numeric_limits<std::int32_t>::min(), -1, true, nan, tiny};
     first.keys[0] = 0x01, first.keys[31] = 0x80;  // virtual keys 0 and 255
-    return {first, {{}, 7, 0, false, 0, -0.0f, std::numeric_limits<float>::infinity()}};
+    return {first, {{}, 7, 0, false, -0.0f, std::numeric_limits<float>::infinity()}};
 }
 
 auto bitsOf(const FrameInput& f) {
-    return std::tuple(f.keys, f.lookX, f.lookY, f.pointerHeld, f.buttons,
+    return std::tuple(f.keys, f.lookX, f.lookY, f.pointerHeld,
                       std::bit_cast<std::uint32_t>(f.seconds), std::bit_cast<std::uint32_t>(f.fps));
 }
 
@@ -47,15 +47,15 @@ TEST(Recording, FramesComeBackBitForBitAndTheFileEndsWithTheCrcOfAllBefore) {
     ASSERT_EQ(read->frames.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(bitsOf(read->frames[i]), bitsOf(oddFrames()[i]));
     const std::string bytes = readFile("run.rec");
-    ASSERT_EQ(bytes.size(), 132u);  // a 24-byte header, two 50-byte frames, an 8-byte trailer
-    const auto crc = std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), 128));
-    EXPECT_EQ(bytes.substr(128),
+    ASSERT_EQ(bytes.size(), 130u);  // a 24-byte header, two 49-byte frames, an 8-byte trailer
+    const auto crc = std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), 126));
+    EXPECT_EQ(bytes.substr(126),
               std::string({char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)}));
 }
 
 TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
     TempDir dir;
-    // Header 0-23 (magic, version, record size, mode, boxes), frames 24-123, count, CRC.
+    // Header 0-23 (magic, version, record size, mode, boxes), frames 24-121, count, CRC.
     const struct {
         RecordingHeader header;
         std::size_t length,
@@ -64,14 +64,14 @@ TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
         const char* refusal;
     } cases[] = {
         {{0, 0}, 10, 0, 0, "run.rec: truncated at 10 bytes"},
-        {{0, 0}, 129, 0, 0, "run.rec: truncated: 129 bytes"},
-        {{0, 0}, 132, 0, 0x01, "run.rec: not a 3D-Varne recording"},
-        {{0, 0}, 132, 8, 0x03, "run.rec: format version 2, this program reads version 1"},
-        {{0, 0}, 132, 12, 0x03, "run.rec: frame records of 49 bytes"},
-        {{0, 0}, 132, 124, 0x01, "run.rec: the trailer counts 3 frames, the file holds 2"},
-        {{0, 0}, 132, 60, 0x10, "run.rec: damaged: the checksum"},
-        {{9, 0}, 132, 0, 0, "run.rec: mode 9 is not an entry of the launcher"},
-        {{0, 10001}, 132, 0, 0, "run.rec: 10001 extra boxes"},
+        {{0, 0}, 127, 0, 0, "run.rec: truncated: 127 bytes"},
+        {{0, 0}, 130, 0, 0x01, "run.rec: not a 3D-Varne recording"},
+        {{0, 0}, 130, 8, 0x03, "run.rec: format version 2, this program reads version 1"},
+        {{0, 0}, 130, 12, 0x03, "run.rec: frame records of 50 bytes"},
+        {{0, 0}, 130, 122, 0x01, "run.rec: the trailer counts 3 frames, the file holds 2"},
+        {{0, 0}, 130, 60, 0x10, "run.rec: damaged: the checksum"},
+        {{9, 0}, 130, 0, 0, "run.rec: mode 9 is not an entry of the launcher"},
+        {{0, 10001}, 130, 0, 0, "run.rec: 10001 extra boxes"},
     };
     std::string error;
     for (const auto& c : cases) {
