@@ -28,7 +28,14 @@ enum : unsigned {
     WM_KEYDOWN = 0x0100,
     WM_KEYUP = 0x0101,
     WM_SYSCOMMAND = 0x0112,
+    WM_LBUTTONDOWN = 0x0201,
+    WM_LBUTTONUP = 0x0202,
+    WM_RBUTTONDOWN = 0x0204,
+    WM_RBUTTONUP = 0x0205,
 };
+// Mouse-button messages: wParam holds the buttons held after the event, lParam the client
+// position (x in the low word, y in the high word).
+enum : unsigned { MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002 };
 enum : unsigned { SC_SCREENSAVE = 0xF140, SC_MONITORPOWER = 0xF170 };
 
 // Virtual-key codes of the keys the program looks at.
