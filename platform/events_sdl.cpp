@@ -77,6 +77,7 @@ void pumpSdlEvents() {
     while (SDL_PollEvent(&e)) {
         if (e.type == SDL_WINDOWEVENT) translateWindowEvent(e.window);
         else if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) translateKey(e.key);
+        else if (e.type == SDL_MOUSEMOTION) detail::pointerMoved(e.motion);
         else if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP)
             translateButton(e.button);
         else if (e.type == SDL_QUIT) PostQuitMessage(0);  // a termination signal
