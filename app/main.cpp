@@ -125,6 +125,8 @@ void OnClose() {
     log_txt("\n\n***********************************************\nProgram Shutdown...\n");
     log_txt("destroying the Newton Game Dynamics instance");
     if (nWorld) {
+        tools.grab.release();  // the tools' joint and bodies go before their world
+        tools.balls.clear();
         NewtonDestroy(nWorld);
         nWorld = nullptr;
     }

@@ -2,8 +2,8 @@
 
 #include "app/log.h"
 #include "physics/newton_primitive.h"
-#include "play/play_tools.h"
 #include "platform/window.h"
+#include "play/play_tools.h"
 #include "render/png_file.h"
 
 #include <cmath>
@@ -61,7 +61,8 @@ void hashBody(std::uint64_t& hash, const NewtonBody* body) {
 std::uint64_t BodiesStateHash() {
     std::uint64_t hash = 0xcbf29ce484222325ull;
     for (const auto* node = &NewtonObjects; node; node = node->getNext())
-        if (node->getData() && node->getData()->getBody()) hashBody(hash, node->getData()->getBody());
+        if (node->getData() && node->getData()->getBody())
+            hashBody(hash, node->getData()->getBody());
     for (const auto& ball : tools.balls.all()) hashBody(hash, ball->getBody());
     return hash;
 }

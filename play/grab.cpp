@@ -4,8 +4,8 @@ bool Grab::take(NewtonWorld* inWorld, Vertex eye, Vertex direction) {
     release();
     Vertex end = add(eye, multScalar(direction, kReach));
     Vertex hit{0, 0, 0};
-    NewtonBody* found = NewtonWorldRayCast(inWorld, getVertex3f(eye), getVertex3f(end),
-                                           getVertex3f(hit));
+    NewtonBody* found =
+        NewtonWorldRayCast(inWorld, getVertex3f(eye), getVertex3f(end), getVertex3f(hit));
     if (!found) return false;
     joint = NewtonConstraintCreateGrab(inWorld, found, getVertex3f(hit));
     if (!joint) return false;

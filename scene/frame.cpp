@@ -139,7 +139,8 @@ void drawScene(const FrameInput& input) {
 
 void ReadPointer(FrameInput& input) {
     plat::Window* window = active ? plat::GetFocus() : nullptr;
-    input.pointerHeld = pointerHeld && window;  // the pointer was elsewhere: taking it turns nothing
+    input.pointerHeld =
+        pointerHeld && window;  // the pointer was elsewhere: taking it turns nothing
     pointerHeld = window != nullptr;
     if (!window) return;
     const plat::Point centre = centreOf(window);

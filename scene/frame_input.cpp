@@ -14,7 +14,8 @@ void packKeys(FrameInput& input) {
 }
 
 void unpackKeys(const FrameInput& input) {
-    for (int key = 0; key < 256; ++key) keys[key] = (input.keys[std::size_t(key / 8)] >> (key % 8)) & 1;
+    for (int key = 0; key < 256; ++key)
+        keys[key] = (input.keys[std::size_t(key / 8)] >> (key % 8)) & 1;
 }
 
 }  // namespace

@@ -89,7 +89,8 @@ void DrawToolOverlay() {
     if (!state.empty()) glPrintShadowed(255, 255, 0, 20, kStateLineY, "%s", state.c_str());
     if (tools.statsView) {
         int y = kStatsFirstY;
-        for (const std::string& line : StatsLines(tools.stats.summary(), NewtonWorldGetStats(nWorld)))
+        for (const std::string& line :
+             StatsLines(tools.stats.summary(), NewtonWorldGetStats(nWorld)))
             glPrintShadowed(255, 255, 255, 20, y, "%s", line.c_str()), y += kLineStep;
     }
     if (keys[plat::VK_LBUTTON]) drawCrosshair();

@@ -73,8 +73,9 @@ TEST(StressBoxes, StartInAGridOverTheFloorWithoutTouching) {
         EXPECT_LE(std::fabs(p.x), 74.0f) << i;
         EXPECT_LE(std::fabs(p.z), 74.0f) << i;
         EXPECT_GE(p.y, 25.0f) << i;
-        EXPECT_TRUE(cells.insert({int(std::lround(p.x / 2.5f)), int(std::lround(p.y / 2.5f)),
-                                  int(std::lround(p.z / 2.5f))})
+        EXPECT_TRUE(cells
+                        .insert({int(std::lround(p.x / 2.5f)), int(std::lround(p.y / 2.5f)),
+                                 int(std::lround(p.z / 2.5f))})
                         .second)
             << i;
     }

@@ -1,6 +1,6 @@
-// Mouse look and the camera's view on a real display: the pointer is pinned to the centre of the window only while
-// the window has the focus and is not minimised; each pixel it moves from there turns the
-// camera by 0.1 degree, and the frame that takes the pointer turns nothing.
+// Mouse look and the camera's view on a real display: the pointer is pinned to the centre of the
+// window only while the window has the focus and is not minimised; each pixel it moves from there
+// turns the camera by 0.1 degree, and the frame that takes the pointer turns nothing.
 #include "platform/sdl_internal.h"
 #include "scene/camera.h"
 #include "scene/frame.h"
@@ -59,7 +59,8 @@ TEST(Camera, EyeAndForwardAreWhereTheViewMatrixLooks) {
         camera.positionCamera();
         float m[16];
         glGetFloatv(GL_MODELVIEW_MATRIX, m);
-        const Vertex points[2] = {camera.eye(), add(camera.eye(), multScalar(camera.forward(), 10))};
+        const Vertex points[2] = {camera.eye(),
+                                  add(camera.eye(), multScalar(camera.forward(), 10))};
         const float want[2][3] = {{0, 0, 0}, {0, 0, -10}};
         for (int p = 0; p < 2; ++p)
             for (int row = 0; row < 3; ++row)
