@@ -118,7 +118,7 @@ void destroyJointsOf(NewtonBody& body);
 
 // Called inside each internal step, before Bullet integrates it.
 void runHingeCallbacks(NewtonWorld& world, float step);
-void keepGrabbedAwake(NewtonWorld& world);
+void steadyGrabbedBodies(NewtonWorld& world);
 // Moves the joint frames fixed to the body when its centre of mass moves.
 void shiftJointFrames(NewtonBody& body, const btVector3& oldCom);
 
