@@ -15,8 +15,9 @@ namespace {
 // second trails a target moving at 20 units/s by a quarter unit.
 constexpr float kPull = 0.35f;
 // The share of a held body's spin left after each internal step, 0.2 % after
-// a second: a cube of 2 units held at a face swings back under it without
-// overshooting (larger bodies, slower pendulums, creep back more slowly).
+// a second: a small swing of a 2-unit cube held at a face dies out without
+// overshooting; a hard pull may still tip a body over the held point, from
+// where it creeps back under it.
 constexpr float kSpinKept = 0.95f;
 
 NewtonBody* bodyOf(const NewtonWorld& world, const btCollisionObject* object) {

@@ -118,6 +118,7 @@ void destroyJointsOf(NewtonBody& body);
 
 // Called inside each internal step, before Bullet integrates it.
 void runHingeCallbacks(NewtonWorld& world, float step);
+// Keeps held bodies awake and damps their spin.
 void steadyGrabbedBodies(NewtonWorld& world);
 // Moves the joint frames fixed to the body when its centre of mass moves.
 void shiftJointFrames(NewtonBody& body, const btVector3& oldCom);

@@ -12,6 +12,8 @@ namespace {
 
 using Vec = std::array<float, 3>;
 
+Vec v(const float* p) { return {p[0], p[1], p[2]}; }
+
 float distance(const Vec& a, const Vec& b) {
     return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
 }
@@ -70,19 +72,19 @@ TEST_F(WorldTools, ARayReturnsTheNearestBodyAndWhereItEntersIt) {
     for (const auto& c : cases) {
         Vec hit{};
         EXPECT_EQ(NewtonWorldRayCast(world, c.from.data(), c.to.data(), hit.data()), c.body)
-            << c.from[0] << " " << c.from[1] << " " << c.from[2];
-        if (c.body) EXPECT_LT(distance(hit, c.hit), 0.01f) << c.from[0] << " " << c.from[1];
+            << "case " << &c - cases;
+        if (c.body) EXPECT_LT(distance(hit, c.hit), 0.01f) << "case " << &c - cases;
     }
 }
 
 // A 10 kg cube held at its top face while the target moves 10 units along x at
 // 20 units/s, then stays: the point keeps within 3 frames' travel (1 unit),
-// never overshoots by 0.1 and ends on it while an unheld cube falls g t^2 / 2
-// = 4.9. Let go, a held or hinged body falls; a body or world destroyed with a
-// grab alive leaves nothing behind; static bodies are not grabbed.
+// never overshoots by 0.1 and ends on it. Let go, a held or hinged body falls;
+// a body or world destroyed with a grab alive leaves nothing behind; static
+// bodies are not grabbed.
 TEST_F(WorldTools, AGrabbedBodyFollowsItsTargetUntilLetGo) {
-    NewtonBody *held = box({0, 50, 0}, 10), *free = box({-10, 50, 0}, 10);
-    NewtonBody *hinged = box({20, 50, 0}, 10), *doomed = box({30, 50, 0}, 10);
+    NewtonBody *held = box({0, 50, 0}, 10), *hinged = box({20, 50, 0}, 10);
+    NewtonBody* doomed = box({30, 50, 0}, 10);
     EXPECT_EQ(NewtonConstraintCreateGrab(world, box({0, 0, 0}, 0), Vec{0, 1, 0}.data()), nullptr);
     NewtonJoint* joints[] = {NewtonConstraintCreateGrab(world, held, Vec{0, 51, 0}.data()),
                              NewtonConstraintCreateHinge(world, Vec{20, 51, 0}.data(),
@@ -96,12 +98,10 @@ TEST_F(WorldTools, AGrabbedBodyFollowsItsTargetUntilLetGo) {
         ASSERT_TRUE(distance(point, target) < 1 && point[0] < 10.1f) << "frame " << frame;
     }
     EXPECT_LT(distance(pointOf(held, {0, 1, 0}), {10, 51, 0}), 0.05f);
-    EXPECT_NEAR(pointOf(free, {0, 0, 0})[1], 50 - 4.9f, 0.2f);
     for (NewtonJoint* joint : joints) NewtonDestroyJoint(world, joint);
     NewtonDestroyBody(world, doomed);
     run(0.5f);
-    for (NewtonBody* body : {held, hinged})
-        EXPECT_LT(pointOf(body, {0, 0, 0})[1], 49) << (body == held);
+    for (NewtonBody* body : {held, hinged}) EXPECT_LT(pointOf(body, {0, 0, 0})[1], 49);
     NewtonConstraintCreateGrab(world, held, pointOf(held, {0, 0, 0}).data());
 }
 
@@ -122,8 +122,20 @@ TEST_F(WorldTools, StatisticsCountBodiesAwakeOnesAndContacts) {
     EXPECT_EQ(NewtonWorldGetStats(world).awake, 1);
 }
 
+// Line ends come in pairs; a line matches either way round.
+struct Drawn {
+    std::vector<Vec> ends, points;
+    bool line(const Vec& a, const Vec& b) const {
+        for (size_t i = 0; i < ends.size(); i += 2)
+            if (std::min(distance(ends[i], a) + distance(ends[i + 1], b),
+                         distance(ends[i], b) + distance(ends[i + 1], a)) < 1e-3f)
+                return true;
+        return false;
+    }
+};
+
 // The world box's 12 edges, the 8 corners of a 2 x 4 x 6 box turned by 30
-// degrees about z, a cube's contact with the floor under it, the hinge's pivot.
+// degrees about z, a cube's contact with the floor under it, the hinge's pin.
 TEST_F(WorldTools, TheDebugViewShowsTheWorldBoxShapesContactsAndHinges) {
     const Vec lo{-100, -50, -80}, hi{100, 150, 80};
     NewtonSetWorldSize(world, lo.data(), hi.data());
@@ -133,26 +145,17 @@ TEST_F(WorldTools, TheDebugViewShowsTheWorldBoxShapesContactsAndHinges) {
     NewtonConstraintCreateHinge(world, Vec{-30, 21, 0}.data(), Vec{0, 0, 1}.data(),
                                 box({-30, 20, 0}, 10), nullptr);
     run(0.1f);
-    struct {
-        std::vector<std::array<Vec, 2>> lines;
-        std::vector<Vec> points;
-        bool drawn(const Vec& a, const Vec& b) const {
-            return std::any_of(lines.begin(), lines.end(), [&](const auto& l) {
-                return distance(l[0], a) + distance(l[1], b) < 1e-3f ||
-                       distance(l[0], b) + distance(l[1], a) < 1e-3f;
-            });
-        }
-    } seen;
+    Drawn drawn;
     NewtonWorldDebugDraw(
         world,
         [](const float* a, const float* b, const float*, void* user) {
-            static_cast<decltype(seen)*>(user)->lines.push_back({Vec{a[0], a[1], a[2]},
-                                                                 Vec{b[0], b[1], b[2]}});
+            static_cast<Drawn*>(user)->ends.insert(static_cast<Drawn*>(user)->ends.end(),
+                                                   {v(a), v(b)});
         },
         [](const float* at, const float*, const float*, void* user) {
-            static_cast<decltype(seen)*>(user)->points.push_back({at[0], at[1], at[2]});
+            static_cast<Drawn*>(user)->points.push_back(v(at));
         },
-        &seen);
+        &drawn);
     for (int corner = 0; corner < 8; ++corner) {
         Vec c, local;
         for (int axis = 0; axis < 3; ++axis) {
@@ -160,21 +163,18 @@ TEST_F(WorldTools, TheDebugViewShowsTheWorldBoxShapesContactsAndHinges) {
             local[axis] = (corner >> axis & 1 ? 1 : -1) * (1.0f + axis);
         }
         const Vec end = pointOf(turned, local);
-        EXPECT_TRUE(std::any_of(seen.lines.begin(), seen.lines.end(),
-                                [&](const auto& l) {
-                                    return distance(l[0], end) < 1e-3f ||
-                                           distance(l[1], end) < 1e-3f;
-                                }))
+        EXPECT_TRUE(std::any_of(drawn.ends.begin(), drawn.ends.end(),
+                                [&](const Vec& e) { return distance(e, end) < 1e-3f; }))
             << "box corner " << corner;
         for (int axis = 0; axis < 3; ++axis) {
             Vec other = c;
             other[axis] = hi[axis];
-            if (c[axis] == lo[axis]) EXPECT_TRUE(seen.drawn(c, other)) << corner << axis;
+            if (c[axis] == lo[axis]) EXPECT_TRUE(drawn.line(c, other)) << corner << axis;
         }
     }
-    ASSERT_FALSE(seen.points.empty());
-    EXPECT_NEAR(seen.points[0][1], 5, 0.05f);
-    EXPECT_TRUE(seen.drawn({-30, 21, 0}, {-30, 21, 4}));  // the pin, along z
+    ASSERT_FALSE(drawn.points.empty());
+    EXPECT_NEAR(drawn.points[0][1], 5, 0.05f);
+    EXPECT_TRUE(drawn.line({-30, 21, 0}, {-30, 21, 4}));  // the pin, along z
 }
 
 }  // namespace
