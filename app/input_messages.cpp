@@ -25,6 +25,14 @@ bool HandleInputMessage(unsigned msg, plat::WPARAM wParam, bool& active, bool (&
     case plat::WM_KEYUP:
         if (wParam < 256) setKey(unsigned(wParam), msg == plat::WM_KEYDOWN, keys, taps);
         return true;
+    case plat::WM_LBUTTONDOWN:
+    case plat::WM_LBUTTONUP:
+        setKey(plat::VK_LBUTTON, msg == plat::WM_LBUTTONDOWN, keys, taps);
+        return true;
+    case plat::WM_RBUTTONDOWN:
+    case plat::WM_RBUTTONUP:
+        setKey(plat::VK_RBUTTON, msg == plat::WM_RBUTTONDOWN, keys, taps);
+        return true;
     default: return false;
     }
 }

@@ -12,7 +12,8 @@ struct KeyTaps {
 };
 
 // Activation (active unless minimised), refusal of the screen saver and
-// monitor power-off, and key state by virtual-key code. True when handled;
+// monitor power-off, and key state by virtual-key code (the mouse buttons
+// held as VK_LBUTTON and VK_RBUTTON). True when handled;
 // other messages, and other system commands, are left to the caller.
 bool HandleInputMessage(unsigned msg, plat::WPARAM wParam, bool& active, bool (&keys)[256],
                         KeyTaps& taps);

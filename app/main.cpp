@@ -3,17 +3,22 @@
 #include "app/glwindow.h"
 #include "app/input_messages.h"
 #include "app/log.h"
+#include "app/options.h"
+#include "app/scripted_run.h"
 #include "app/startup.h"
 #include "config/menu.h"
 #include "config/settings.h"
 #include "physics/newton_primitive.h"
 #include "platform/newton.h"
+#include "play/play_tools.h"
 #include "scene/camera.h"
 #include "scene/frame.h"
 #include "scene/setup.h"
 #include "scene/skybox.h"
 #include "scene/timer.h"
 #include "sound/sound.h"
+
+#include <cstdio>
 
 // The program-wide objects, made before entry in this order; each is declared
 // beside its type.
@@ -26,22 +31,49 @@ Skybox sky;
 bool keys[256] = {};
 bool active = true;
 bool init_quit = false;
+PlayTools tools;
 
 namespace {
 
 KeyTaps keyTaps;
+ScriptedRun scriptedRun;
 
 void drawAndPresent() {
+    scriptedRun.beforeFrame();
     DrawGLScene();
+    scriptedRun.afterFrame();
     plat::SwapBuffers(hDC);
+}
+
+// The launcher entry the user accepts, or the one the command line names;
+// -1 when the user leaves the launcher.
+int chooseScreenMode() {
+    const int preset = scriptedRun.presetMode();
+    if (preset >= 0) {
+        menu.ChooseMode(preset);
+        return preset;
+    }
+    if (!menu.CreateGLWindow("3D-Varne", 600, 400, 16, false) || init_quit) return -1;
+    return menu.selected;
 }
 
 }  // namespace
 
+int RunProgram(int argc, char* const* argv) {
+    const OptionsResult parsed = ParseOptions(argc, argv);
+    if (!parsed.run) {
+        std::fputs(parsed.message.c_str(), parsed.exitCode == 0 ? stdout : stderr);
+        return parsed.exitCode;
+    }
+    if (!scriptedRun.prepare(parsed.options)) return 2;
+    return WinMain();
+}
+
 int WinMain() {
     if (!StartRun("3D-Varne")) return 1;
-    if (!menu.CreateGLWindow("3D-Varne", 600, 400, 16, false)) return 0;
-    if (init_quit) return 0;
+    const int mode = chooseScreenMode();
+    if (mode < 0) return 0;
+    if (!scriptedRun.start(mode)) return 2;
     plat::ShowCursor(false);
     if (!CreateGLWindow("3D-Varne", settings->ScreenX(), settings->ScreenY(), settings->ScreenBPP(),
                         settings->doFullscreen(), false))
@@ -49,7 +81,8 @@ int WinMain() {
     log_txt("Starting the Main-Loop");
     MainLoop(drawAndPresent);
     KillGLWindow(true);
-    return 0;
+    scriptedRun.finish();
+    return scriptedRun.exitCode();
 }
 
 void MainLoop(void (*drawFrame)()) {
@@ -92,6 +125,8 @@ void OnClose() {
     log_txt("\n\n***********************************************\nProgram Shutdown...\n");
     log_txt("destroying the Newton Game Dynamics instance");
     if (nWorld) {
+        tools.grab.release();  // the tools' joint and bodies go before their world
+        tools.balls.clear();
         NewtonDestroy(nWorld);
         nWorld = nullptr;
     }

@@ -4,7 +4,11 @@
 
 #include "platform/window.h"
 
-// Runs the whole program; the exit code is 1 when there is no display, else 0.
+// Reads the command line, then runs WinMain; a wrong option or a refused
+// recording ends the run with exit code 2 before anything opens.
+int RunProgram(int argc, char* const* argv);
+// Runs the whole program; the exit code is 1 when there is no display or the
+// last frame could not be saved, 2 when a recording cannot be written, else 0.
 int WinMain();
 plat::LRESULT WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam, plat::LPARAM lParam);
 // Releases the physics world and the audio; runs at most once per run.

@@ -120,12 +120,16 @@ void Menu::moveSelection(unsigned key, int step) {
 }
 
 void Menu::accept() {
-    const ScreenMode& mode = kModes[selected];
     done = true;
+    ChooseMode(selected);
+    KillGLWindow();
+}
+
+void Menu::ChooseMode(int entry) {
+    const ScreenMode& mode = kModes[entry];
     log_txt("Resolution %ix%i at %i bpp, Fullscreen: %i", mode.width, mode.height, mode.bits,
             mode.fullscreen ? 1 : 0);
     settings->SetSettings(mode.width, mode.height, mode.bits, mode.fullscreen);
-    KillGLWindow();
 }
 
 int Menu::Menu_DrawGLScene() {

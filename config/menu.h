@@ -27,6 +27,9 @@ public:
     // Adds the nine screen modes, entry 4 highlighted and selected.
     void SetEntries();
     void SetMenuEntry(const char* text, int x, int y, bool highlighted);
+    // Logs the screen mode of entry 0-8 and stores it in the settings store,
+    // as accepting it in the launcher does.
+    void ChooseMode(int entry);
     void SelectNone();
     void PrintMenuEntry(int i);
     int Menu_DrawGLScene();

@@ -6,9 +6,10 @@
 #include <string_view>
 
 // The largest file of each kind a reader takes; a larger one is refused unread.
-constexpr std::size_t kMaxTextFile = 1 << 20;    // configuration, descriptions, shaders: 1 MiB
-constexpr std::size_t kMaxImageFile = 64 << 20;  // BMP and TGA: 64 MiB (4096 x 4096 x 32 bits)
-constexpr std::size_t kMaxModelFile = 16 << 20;  // MD2: 16 MiB
+constexpr std::size_t kMaxTextFile = 1 << 20;         // configuration, descriptions, shaders: 1 MiB
+constexpr std::size_t kMaxImageFile = 64 << 20;       // BMP and TGA: 64 MiB (4096 x 4096 x 32 bits)
+constexpr std::size_t kMaxModelFile = 16 << 20;       // MD2: 16 MiB
+constexpr std::size_t kMaxRecordingFile = 256 << 20;  // recorded input: 256 MiB
 
 // A whole file's bytes; data is null when the file cannot be opened or read.
 struct FileBytes {

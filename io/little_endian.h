@@ -1,4 +1,4 @@
-// Little-endian fields of the binary file formats (BMP, TGA, MD2), read byte
+// Little-endian fields of the binary file formats (BMP, TGA, MD2, recordings), read byte
 // by byte so the result does not depend on the host's byte order or alignment.
 #pragma once
 
@@ -8,4 +8,10 @@ inline std::uint16_t readLE16(const unsigned char* p) { return std::uint16_t(p[0
 
 inline std::uint32_t readLE32(const unsigned char* p) {
     return std::uint32_t(readLE16(p)) | std::uint32_t(readLE16(p + 2)) << 16;
+}
+
+// Stores the value at p, low byte first, and gives the byte after it.
+inline unsigned char* writeLE32(unsigned char* p, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) *p++ = static_cast<unsigned char>(value >> 8 * i);
+    return p;
 }

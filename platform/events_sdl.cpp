@@ -1,5 +1,5 @@
 // The program's message queue over SDL2 events: window activation, close
-// requests, keys as virtual-key codes, size changes and the posted quit.
+// requests, keys as virtual-key codes, mouse buttons, size changes and the posted quit.
 #include "platform/sdl_internal.h"
 #include "platform/keymap.h"
 
@@ -16,9 +16,14 @@ std::deque<Message>& queue() {
 bool quitPosted = false;
 int quitCode = 0;
 
+// Mouse buttons held after the last button event, as MK_* bits.
+WPARAM heldButtons = 0;
+
 WPARAM activateParam(bool focused, bool minimized) {
     return WPARAM(focused ? 1 : 0) | (WPARAM(minimized ? 1 : 0) << 16);
 }
+
+LPARAM wordsParam(int low, int high) { return LPARAM((low & 0xFFFF) | ((high & 0xFFFF) << 16)); }
 
 void translateWindowEvent(const SDL_WindowEvent& e) {
     Window* w = detail::windowFromSdl(e.windowID);
@@ -41,7 +46,7 @@ void translateWindowEvent(const SDL_WindowEvent& e) {
         PostMessage(w, WM_ACTIVATE, activateParam(false, w->minimized), 0);
         break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
-        PostMessage(w, WM_SIZE, 0, LPARAM((e.data1 & 0xFFFF) | ((e.data2 & 0xFFFF) << 16)));
+        PostMessage(w, WM_SIZE, 0, wordsParam(e.data1, e.data2));
         break;
     case SDL_WINDOWEVENT_CLOSE: PostMessage(w, WM_CLOSE, 0, 0); break;
     default: break;
@@ -54,11 +59,27 @@ void translateKey(const SDL_KeyboardEvent& e) {
     if (vk && w) PostMessage(w, e.type == SDL_KEYDOWN ? WM_KEYDOWN : WM_KEYUP, vk, 0);
 }
 
+void translateButton(const SDL_MouseButtonEvent& e) {
+    const bool left = e.button == SDL_BUTTON_LEFT;
+    if (!left && e.button != SDL_BUTTON_RIGHT) return;
+    const bool down = e.type == SDL_MOUSEBUTTONDOWN;
+    const WPARAM bit = left ? MK_LBUTTON : MK_RBUTTON;
+    heldButtons = down ? heldButtons | bit : heldButtons & ~bit;
+    Window* w = detail::windowFromSdl(e.windowID);
+    if (!w) return;
+    const unsigned msg =
+        left ? (down ? WM_LBUTTONDOWN : WM_LBUTTONUP) : (down ? WM_RBUTTONDOWN : WM_RBUTTONUP);
+    PostMessage(w, msg, heldButtons, wordsParam(e.x, e.y));
+}
+
 void pumpSdlEvents() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         if (e.type == SDL_WINDOWEVENT) translateWindowEvent(e.window);
         else if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) translateKey(e.key);
+        else if (e.type == SDL_MOUSEMOTION) detail::pointerMoved(e.motion);
+        else if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP)
+            translateButton(e.button);
         else if (e.type == SDL_QUIT) PostQuitMessage(0);  // a termination signal
     }
 }

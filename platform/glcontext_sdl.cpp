@@ -3,6 +3,10 @@
 // A format is a set of GL surface attributes. Whether the display offers it is
 // found by creating a hidden probe window with those attributes; answers are
 // cached. Setting a format on a window creates its SDL window with them.
+//
+// SDL loads the GL library with the first GL window and drops it with the last. The probes
+// and the window the multisample search makes and destroys would each load it anew, so one
+// load of our own holds it from the first GL window to the end of the program.
 #include "platform/sdl_internal.h"
 
 #include <GL/gl.h>
@@ -31,11 +35,20 @@ int formatNumber(const SurfaceFormat& wanted) {
     return int(table.size());
 }
 
+// Call before making a GL window, with its attributes set (they choose the library).
+void holdGLLibrary() {
+    static bool held = false;
+    if (held || SDL_GL_LoadLibrary(nullptr) != 0) return;
+    held = true;
+    std::atexit([] { SDL_GL_UnloadLibrary(); });
+}
+
 bool displayOffers(const SurfaceFormat& wanted) {
     static std::vector<std::pair<SurfaceFormat, bool>> known;
     for (auto& [s, ok] : known)
         if (s == wanted) return ok;
     applyFormat(wanted);
+    holdGLLibrary();
     SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
     if (probe) SDL_DestroyWindow(probe);
     known.emplace_back(wanted, probe != nullptr);
@@ -168,6 +181,7 @@ bool SetPixelFormat(DeviceContext* dc, int format) {
     if (!dc || !isLive(dc->window) || !wanted || dc->window->format != 0) return false;
     Window* w = dc->window;
     applyFormat(*wanted);
+    holdGLLibrary();
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
     flags |= w->style == WindowStyle::Popup ? SDL_WINDOW_BORDERLESS : SDL_WINDOW_RESIZABLE;
     const SDL_Point at = placement(*w);

@@ -109,3 +109,39 @@ float NewtonHingeGetJointOmega(const NewtonJoint* hinge);
 // and speed.
 float NewtonHingeCalculateStopAlpha(const NewtonJoint* hinge,
                                     const NewtonHingeSliderUpdateDescTag* desc, float angle);
+
+// ---- picking and grabbing -------------------------------------------------------
+// The nearest dynamic or static body whose shape the segment from `from` to `to` (world
+// space) crosses, and the world point where it first does (written to hitPoint when not
+// null); null when the segment meets nothing.
+NewtonBody* NewtonWorldRayCast(const NewtonWorld* world, const float* from, const float* to,
+                               float* hitPoint);
+// A spring of the engine that pulls the point of the body that lies at `worldPoint` now
+// towards a target (at first that same point), stiff enough that a 10 kg body follows a target
+// moving at 20 units/s within a few frames, and damped so it does not oscillate visibly. The
+// body is woken and kept awake while held. Dynamic bodies only: null for a static body.
+NewtonJoint* NewtonConstraintCreateGrab(const NewtonWorld* world, const NewtonBody* body,
+                                        const float* worldPoint);
+void NewtonGrabSetTarget(const NewtonJoint* grab, const float* target);
+// Takes any joint out of the world and frees it (hinges too); the bodies stay.
+void NewtonDestroyJoint(const NewtonWorld* world, const NewtonJoint* joint);
+
+// ---- statistics ---------------------------------------------------------------------
+struct NewtonWorldStats {
+    int bodies;    // all bodies, static ones included
+    int awake;     // dynamic bodies simulated and not at rest
+    int contacts;  // contact points between touching bodies after the last step
+};
+NewtonWorldStats NewtonWorldGetStats(const NewtonWorld* world);
+
+// ---- debug view -----------------------------------------------------------------------
+// Colours are RGB in 0..1; the callbacks run inside the call, on the caller's thread.
+using NewtonDebugLine = void (*)(const float* from, const float* to, const float* colour,
+                                 void* user);
+using NewtonDebugPoint = void (*)(const float* at, const float* normal, const float* colour,
+                                  void* user);
+// Walks the world for a debug view: each body's collision shape as wireframe lines in its
+// current world pose, each contact point (with its normal), each hinge's pivot and pin axis
+// as lines, and the world box (NewtonSetWorldSize) as its 12 edges.
+void NewtonWorldDebugDraw(const NewtonWorld* world, NewtonDebugLine line, NewtonDebugPoint point,
+                          void* user);

@@ -63,7 +63,7 @@ NewtonBody* NewtonCreateBody(const NewtonWorld* world, const NewtonCollision* co
     return handle;
 }
 
-// Its hinges go with it.
+// Its joints go with it.
 void NewtonDestroyBody(const NewtonWorld* world, const NewtonBody* body) {
     NewtonBody& b = writableBody(body);
     NewtonCollision* collision = b.collision;
@@ -107,7 +107,7 @@ void NewtonBodySetCentreOfMass(const NewtonBody* body, const float* com) {
         b.rigid->setLinearVelocity(b.rigid->getLinearVelocity() +
                                    b.rigid->getAngularVelocity().cross(moved));
     });
-    shiftHingeFrames(b, oldCom);
+    shiftJointFrames(b, oldCom);
 }
 
 void NewtonBodyGetCentreOfMass(const NewtonBody* body, float* com) { put(body->com, com); }

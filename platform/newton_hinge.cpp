@@ -52,6 +52,7 @@ NewtonJoint* NewtonConstraintCreateHinge(const NewtonWorld* world, const float* 
         std::make_unique<btHingeConstraint>(child, parent,
                                             child.getCenterOfMassTransform().inverse() * frame,
                                             parent.getCenterOfMassTransform().inverse() * frame);
+    joint->hinge->setDbgDrawSize(kJointAxisLength);
     NewtonJoint* handle = joint.get();
     writable(world)->joints.push_back(std::move(joint));
     syncJoint(*handle);
@@ -90,7 +91,7 @@ namespace newton_bt {
 
 void runHingeCallbacks(NewtonWorld& world, float step) {
     for (const auto& joint : world.joints) {
-        if (!joint->inWorld || !joint->callback) continue;
+        if (!joint->inWorld || !joint->callback || !joint->hinge) continue;
         NewtonHingeSliderUpdateDescTag desc{0, -kUnlimitedTorque, kUnlimitedTorque, step};
         if (!joint->callback(joint.get(), &desc)) {
             joint->hinge->enableMotor(false);
@@ -103,11 +104,15 @@ void runHingeCallbacks(NewtonWorld& world, float step) {
 }
 
 // The Bullet frames hang on the centre of mass; keep them on the same
-// material point when it moves.
-void shiftHingeFrames(NewtonBody& body, const btVector3& oldCom) {
+// material point when it moves. A grab's pivot A is its only such frame.
+void shiftJointFrames(NewtonBody& body, const btVector3& oldCom) {
     const btTransform move = shift(oldCom - body.com);
     for (const auto& joint : body.world->joints) {
         if (joint->child != &body && joint->parent != &body) continue;
+        if (joint->grab) {
+            joint->grab->setPivotA(move * joint->grab->getPivotInA());
+            continue;
+        }
         btHingeConstraint& h = *joint->hinge;
         const btTransform a = joint->child == &body ? move * h.getAFrame() : h.getAFrame();
         const btTransform b = joint->parent == &body ? move * h.getBFrame() : h.getBFrame();

@@ -25,6 +25,9 @@ constexpr int kMaxSteps = 30;
 // Collision margin kept inside boxes, cylinders and hulls, in world units.
 constexpr float kMargin = 0.04f;
 
+// Length of the axes the debug view draws at a joint's pivot, in world units.
+constexpr float kJointAxisLength = 4.0f;
+
 btTransform fromGL(const float* matrix);  // rotation part re-orthonormalised
 void toGL(const btTransform& transform, float* matrix);
 inline btVector3 vec(const float* v) { return btVector3(v[0], v[1], v[2]); }
@@ -61,13 +64,19 @@ struct NewtonBody {
     bool dynamic() const { return mass > 0; }
 };
 
+// A hinge or a grab: exactly one of the two constraints is set.
 struct NewtonJoint {
     NewtonWorld* world = nullptr;
-    NewtonBody* child = nullptr;               // Bullet's body A
-    NewtonBody* parent = nullptr;              // Bullet's body B; null: the world
-    std::unique_ptr<btHingeConstraint> hinge;  // frames' z axis is the pin
+    NewtonBody* child = nullptr;                    // Bullet's body A; a grab's held body
+    NewtonBody* parent = nullptr;                   // Bullet's body B; null: the world
+    std::unique_ptr<btHingeConstraint> hinge;       // frames' z axis is the pin
+    std::unique_ptr<btPoint2PointConstraint> grab;  // pivot B is the target, in world space
     NewtonHingeCallBack callback = nullptr;
     bool inWorld = false;
+
+    btTypedConstraint& constraint() const {
+        return hinge ? static_cast<btTypedConstraint&>(*hinge) : *grab;
+    }
 };
 
 struct NewtonWorld {
@@ -109,7 +118,9 @@ void destroyJointsOf(NewtonBody& body);
 
 // Called inside each internal step, before Bullet integrates it.
 void runHingeCallbacks(NewtonWorld& world, float step);
-// Moves the hinge frames fixed to the body when its centre of mass moves.
-void shiftHingeFrames(NewtonBody& body, const btVector3& oldCom);
+// Keeps held bodies awake and damps their spin.
+void steadyGrabbedBodies(NewtonWorld& world);
+// Moves the joint frames fixed to the body when its centre of mass moves.
+void shiftJointFrames(NewtonBody& body, const btVector3& oldCom);
 
 }  // namespace newton_bt

@@ -1,6 +1,6 @@
-// Which bodies and hinges Bullet simulates: a body is in Bullet's world while
-// its origin is inside the world box, a hinge while all its bodies are.
-// Bullet must never hold a hinge whose body it does not hold.
+// Which bodies and joints Bullet simulates: a body is in Bullet's world while
+// its origin is inside the world box, a joint while all its bodies are.
+// Bullet must never hold a joint whose body it does not hold.
 #include "platform/newton_internal.h"
 
 namespace newton_bt {
@@ -13,8 +13,8 @@ bool involves(const NewtonJoint& joint, const NewtonBody& body) {
 void setJointInWorld(NewtonJoint& joint, bool in) {
     if (joint.inWorld == in) return;
     btDiscreteDynamicsWorld& dynamics = joint.world->dynamics;
-    if (in) dynamics.addConstraint(joint.hinge.get(), true);  // hinged bodies do not collide
-    else dynamics.removeConstraint(joint.hinge.get());
+    if (in) dynamics.addConstraint(&joint.constraint(), true);  // joined bodies do not collide
+    else dynamics.removeConstraint(&joint.constraint());
     joint.inWorld = in;
 }
 

@@ -28,6 +28,7 @@ void beforeStep(btDynamicsWorld* dynamics, btScalar step) {
         if (body->forceCallback) body->forceCallback(body.get());
     }
     runHingeCallbacks(world, step);
+    steadyGrabbedBodies(world);
 }
 
 bool finite(const btVector3& v) { return std::isfinite(v.x() + v.y() + v.z()); }

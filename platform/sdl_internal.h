@@ -45,6 +45,8 @@ bool isLive(const Window* w);
 WndProcFn classProc(const std::string& className);
 // Drops queued messages addressed to a window that is going away.
 void purgeMessages(const Window* w);
+// Keeps where a motion event puts the pointer, for GetCursorPos.
+void pointerMoved(const SDL_MouseMotionEvent& e);
 
 // Pixel formats: what a numbered format asks of the GL surface.
 struct SurfaceFormat {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace plat {
 
@@ -14,13 +15,41 @@ int ShowCursor(bool show) {
     return counter;
 }
 
+// The pointer in screen coordinates as the last motion event or warp left it. Asking the
+// display costs a round trip to it, so the pointer is read from here while it is over one of
+// the program's windows; elsewhere no motion reaches the program and the display is asked.
+namespace {
+std::optional<Point> keptPointer;
+
+const Point* pointerWhileOverUs() {
+    return keptPointer && SDL_GetMouseFocus() ? &*keptPointer : nullptr;
+}
+}  // namespace
+
+void detail::pointerMoved(const SDL_MouseMotionEvent& e) {
+    SDL_Window* window = SDL_GetWindowFromID(e.windowID);
+    if (!window) return;
+    Point at;
+    SDL_GetWindowPosition(window, &at.x, &at.y);  // kept by SDL from the window's own events
+    keptPointer = Point{at.x + e.x, at.y + e.y};
+}
+
 bool GetCursorPos(Point* p) {
     if (!p || !detail::ensureVideo()) return false;
-    SDL_GetGlobalMouseState(&p->x, &p->y);
+    if (const Point* kept = pointerWhileOverUs()) *p = *kept;
+    else SDL_GetGlobalMouseState(&p->x, &p->y);
     return true;
 }
 
-bool SetCursorPos(int x, int y) { return detail::ensureVideo() && SDL_WarpMouseGlobal(x, y) == 0; }
+// A warp's own motion event puts the pointer where the warp already did: it moves nothing.
+bool SetCursorPos(int x, int y) {
+    if (!detail::ensureVideo()) return false;
+    const Point* kept = pointerWhileOverUs();
+    if (kept && kept->x == x && kept->y == y) return true;
+    if (SDL_WarpMouseGlobal(x, y) != 0) return false;
+    keptPointer = Point{x, y};
+    return true;
+}
 
 namespace {
 

@@ -28,11 +28,20 @@ enum : unsigned {
     WM_KEYDOWN = 0x0100,
     WM_KEYUP = 0x0101,
     WM_SYSCOMMAND = 0x0112,
+    WM_LBUTTONDOWN = 0x0201,
+    WM_LBUTTONUP = 0x0202,
+    WM_RBUTTONDOWN = 0x0204,
+    WM_RBUTTONUP = 0x0205,
 };
+// Mouse-button messages: wParam holds the buttons held after the event, lParam the client
+// position (x in the low word, y in the high word).
+enum : unsigned { MK_LBUTTON = 0x0001, MK_RBUTTON = 0x0002 };
 enum : unsigned { SC_SCREENSAVE = 0xF140, SC_MONITORPOWER = 0xF170 };
 
 // Virtual-key codes of the keys the program looks at.
 enum : unsigned {
+    VK_LBUTTON = 0x01,  // the mouse buttons, held as keys are
+    VK_RBUTTON = 0x02,
     VK_BACK = 0x08,
     VK_TAB = 0x09,
     VK_RETURN = 0x0D,
@@ -46,6 +55,14 @@ enum : unsigned {
     VK_RIGHT = 0x27,
     VK_DOWN = 0x28,
     VK_F1 = 0x70,
+    VK_F2 = 0x71,
+    VK_F3 = 0x72,
+    VK_F4 = 0x73,
+    VK_F5 = 0x74,
+    VK_F6 = 0x75,
+    VK_F7 = 0x76,
+    VK_F8 = 0x77,
+    VK_F12 = 0x7B,
 };
 
 struct Message {

@@ -31,3 +31,11 @@ void Camera::positionCamera() {
     glRotatef(yrot, 0, 1, 0);
     glTranslatef(-x, -y, z - 5);
 }
+
+Vertex Camera::eye() const { return newV(x, y, 5 - z); }
+
+Vertex Camera::forward() const {
+    const double pitch = xrot * kRadiansPerDegree, yaw = yrot * kRadiansPerDegree;
+    return newV(float(std::cos(pitch) * std::sin(yaw)), float(std::sin(pitch)),
+                float(-std::cos(pitch) * std::cos(yaw)));
+}

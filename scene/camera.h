@@ -2,6 +2,8 @@
 // (xrot) and a speed along the view direction.
 #pragma once
 
+#include "render/vector_math.h"
+
 class Camera {
 public:
     Camera() = default;
@@ -11,6 +13,10 @@ public:
     void update(float factor);
     // Multiplies the model-view matrix by the view: the eye is at (x, y, 5 - z).
     void positionCamera();
+    // Where positionCamera puts the eye, in world space.
+    Vertex eye() const;
+    // The unit direction the view looks along, in world space.
+    Vertex forward() const;
 
     float x = 0, y = 0, z = 0;
     float speed = 0;

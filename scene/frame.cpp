@@ -1,19 +1,22 @@
 #include "scene/frame.h"
 
 #include "physics/newton_primitive.h"
+#include "play/play_tools.h"
 #include "render/font.h"
 #include "render/shader.h"
 #include "render/texture.h"
 #include "scene/camera.h"
+#include "scene/frame_input.h"
+#include "scene/frame_tools.h"
 #include "scene/help.h"
 #include "scene/setup.h"
 #include "scene/skybox.h"
-#include "scene/timer.h"
 #include "scene/uniforms.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <chrono>
 #include <cstdio>
 
 int fps = 0;
@@ -22,13 +25,21 @@ plat::Point mpos;
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 bool pointerHeld = false;  // whether the last frame pinned the pointer
+KeyPresses presses;
+Clock::time_point lastFrameStart = Clock::now();
 
 // A frame of a second or more has a rate that truncates to 0: it moves the
 // camera as a frame at 40 per second would, rather than infinitely far.
-void measureFrameRate() {
-    fps = int(timer.GetFPS(1));
+void measureFrameRate(float rate) {
+    fps = int(rate);
     fpsq = fps > 0 ? 40.0f / float(fps) : 1.0f;
+}
+
+double millisecondsBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
 // The centre of the window in screen coordinates.
@@ -82,6 +93,10 @@ void drawBodies() {
         setUniform("isTex", node->getData()->getType() == kModelBody ? 1 : 0);
         node->getData()->draw();
     }
+    if (!tools.balls.all().empty()) {
+        setUniform("isTex", 0);
+        tools.balls.draw();
+    }
     glUnbindShader();
 }
 
@@ -99,21 +114,46 @@ void drawOverlay() {
     glBindTex(ftex, 0);
     const OverlayText text = FormatOverlay();
     for (int i = 0; i < 3; ++i) glPrintShadowed(255, 0, 0, 20, 20 + 20 * i, "%s", text.lines[i]);
+    DrawToolOverlay();
+}
+
+void drawScene(const FrameInput& input) {
+    getKeys(input);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    glLoadIdentity();
+    cam.update(fpsq);
+    MoveHeldBody();
+    cam.positionCamera();
+    glUnbindAll();
+    glEnable(GL_LIGHTING);
+    drawBodies();
+    drawLightMarker();
+    glDisable(GL_LIGHTING);
+    sky.draw();
+    DrawToolViews();
+    drawOverlay();
+    glEnable(GL_LIGHTING);
 }
 
 }  // namespace
 
-void mouseLook() {
+void ReadPointer(FrameInput& input) {
     plat::Window* window = active ? plat::GetFocus() : nullptr;
-    const bool held = pointerHeld;
+    input.pointerHeld =
+        pointerHeld && window;  // the pointer was elsewhere: taking it turns nothing
     pointerHeld = window != nullptr;
     if (!window) return;
     const plat::Point centre = centreOf(window);
     plat::GetCursorPos(&mpos);
     plat::SetCursorPos(centre.x, centre.y);
-    if (!held) return;  // the pointer was elsewhere: taking it turns nothing
-    cam.xrot += float(centre.y - mpos.y) / 50.0f * 5.0f;
-    cam.yrot -= float(centre.x - mpos.x) / 50.0f * 5.0f;
+    input.lookX = centre.x - mpos.x;
+    input.lookY = centre.y - mpos.y;
+}
+
+void mouseLook(const FrameInput& input) {
+    if (!input.pointerHeld) return;
+    cam.xrot += float(input.lookY) / 50.0f * 5.0f;
+    cam.yrot -= float(input.lookX) / 50.0f * 5.0f;
 }
 
 OverlayText FormatOverlay() {
@@ -124,8 +164,8 @@ OverlayText FormatOverlay() {
     return text;
 }
 
-void getKeys() {
-    mouseLook();
+void getKeys(const FrameInput& input) {
+    mouseLook(input);
     if (keys[plat::VK_UP]) cam.speed = 0.4f;
     if (keys[plat::VK_DOWN]) cam.speed = -0.4f;
     moveLight();
@@ -138,24 +178,22 @@ void getKeys() {
 }
 
 int DrawGLScene() {
-    measureFrameRate();
-    NewtonUpdate(nWorld, timer.GetElapsedSeconds(1));
-    if (keys[plat::VK_F1]) {
-        DrawHelp();
-        return 1;
-    }
-    getKeys();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    glLoadIdentity();
-    cam.update(fpsq);
-    cam.positionCamera();
-    glUnbindAll();
-    glEnable(GL_LIGHTING);
-    drawBodies();
-    drawLightMarker();
-    glDisable(GL_LIGHTING);
-    sky.draw();
-    drawOverlay();
-    glEnable(GL_LIGHTING);
+    const Clock::time_point start = Clock::now();
+    const FrameInput input = TakeFrameInput();
+    measureFrameRate(input.fps);
+    presses.update(keys);
+    ApplyToolKeys(presses);
+    const Clock::time_point physicsStart = Clock::now();
+    NewtonUpdate(nWorld, tools.clock.physicsSeconds(input.seconds));
+    const Clock::time_point physicsEnd = Clock::now();
+    if (keys[plat::VK_F1]) DrawHelp();
+    else drawScene(input);
+    if (presses[plat::VK_F12]) SaveScreenshot();
+    const Clock::time_point end = Clock::now();
+    tools.stats.add(std::chrono::duration<double>(end.time_since_epoch()).count(),
+                    {millisecondsBetween(lastFrameStart, start),
+                     millisecondsBetween(physicsStart, physicsEnd),
+                     millisecondsBetween(physicsEnd, end)});
+    lastFrameStart = start;
     return 1;
 }

@@ -2,6 +2,7 @@
 // through the lighting shader, the light marker, the skybox and the overlay.
 #pragma once
 
+#include "io/recording.h"
 #include "platform/window.h"
 #include "render/vector_math.h"
 
@@ -21,8 +22,10 @@ struct OverlayText {
 };
 OverlayText FormatOverlay();
 // Mouse look, walking, light keys and the pushed box; once per frame.
-void getKeys();
+void getKeys(const FrameInput& input);
 // While the scene window has the focus and is not minimised, pins the pointer
-// to the window's centre and turns the camera by how far it moved from there
-// since the previous frame: 0.1 degree a pixel.
-void mouseLook();
+// to the window's centre and gives in input how far it moved from there since
+// the previous frame, with pointerHeld false when the pointer was not pinned.
+void ReadPointer(FrameInput& input);
+// Turns the camera by the input's pointer move: 0.1 degree a pixel.
+void mouseLook(const FrameInput& input);

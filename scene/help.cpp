@@ -16,12 +16,21 @@ constexpr Control kControls[] = {
     {"I / K, J / L, P / U", "move the light along -z, +z, -x, +x, up, down"},
     {"Return", "camera back to its start"},
     {"F1", "show this help while held"},
+    {"F2", "pause / resume the physics"},
+    {"F3", "one physics step of 1/60 s while paused"},
+    {"F4", "debug view: shapes, contacts, hinge, bounds"},
+    {"F5", "reset: bodies and camera to their start"},
+    {"F6", "statistics: frame times, bodies, contacts"},
+    {"F7 / F8", "half / double speed, 1/8x to 1x"},
+    {"F12", "save a screenshot under screenshots/"},
+    {"left mouse button, held", "drag the body under the crosshair"},
+    {"right mouse button", "throw a ball along the view"},
     {"Escape, or closing the window", "quit"},
 };
 
 // Virtual-screen columns and rows (font.h): the longest keys, 29 characters,
 // end before the effects; the longest effect, 45 characters, ends by x = 780.
-constexpr int kKeysX = 20, kEffectX = 330, kFirstRowY = 110, kRowStep = 30;
+constexpr int kKeysX = 20, kEffectX = 330, kFirstRowY = 100, kRowStep = 25;
 
 }  // namespace
 

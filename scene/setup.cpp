@@ -8,6 +8,8 @@
 #include "physics/newton_model.h"
 #include "physics/newton_sphere.h"
 #include "platform/bass.h"
+#include "play/play_tools.h"
+#include "play/stress_boxes.h"
 #include "render/font.h"
 #include "render/shader.h"
 #include "scene/camera.h"
@@ -141,6 +143,8 @@ int InitGL() {
     createHinge();
     Vertex spin = newV(2, 1, 7);
     NewtonBodySetOmega(body(kCylinderNode)->getBody(), getVertex3f(spin));
+    AddStressBoxes(nWorld, NewtonObjects, tools.stressBoxes);
+    tools.start.remember(NewtonObjects);
     if (settings->IsSet("SKYBOX_FILE"))
         sky = Skybox(settings->getSetting("SKYBOX_FILE"), 3000, 2000, 4);
     log_txt("\n***********************************************\n"

@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libsdl2-dev libgl-dev libglu1-mesa-dev libbullet-dev libopenal-dev libsndfile1-dev libasound2-dev
+  libpng-dev zlib1g-dev
   libx11-dev libgtest-dev libbenchmark-dev libstb-dev
   xvfb xauth xdotool imagemagick mesa-utils x11-utils
   libfreetype-dev fonts-dejavu-core sox libsox-fmt-all

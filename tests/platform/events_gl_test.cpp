@@ -49,3 +49,35 @@ TEST(Events, ArriveAsMessagesBeforeThePostedQuitAndGoWithTheirWindow) {
     plat::DestroyWindow(window);
     EXPECT_TRUE(takeMessages().empty());
 }
+
+TEST(Events, MouseButtonsArriveWithTheButtonsStillHeldAndTheClientPosition) {
+    testing_support::TestGLWindow window(320, 240);
+    takeMessages();
+    const struct {
+        Uint32 type;
+        Uint8 button;
+        int x, y;
+        unsigned message;
+        plat::WPARAM held;
+    } cases[] = {
+        {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 20, plat::WM_LBUTTONDOWN, plat::MK_LBUTTON},
+        {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 300, 5, plat::WM_RBUTTONDOWN, 0x0003},
+        {SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 7, 7, 0, 0},  // no message for it
+        {SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, -3, 40, plat::WM_LBUTTONUP, plat::MK_RBUTTON},
+        {SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 0, 239, plat::WM_RBUTTONUP, 0},
+    };
+    const Uint32 id = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
+    for (const auto& c : cases) {
+        SDL_Event e{};
+        const Uint8 state = c.type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e.button = {c.type, 0, id, 0, c.button, state, 1, 0, c.x, c.y};
+        SDL_PushEvent(&e);
+        const std::vector<plat::Message> got = takeMessages();
+        ASSERT_EQ(got.size(), c.message ? 1u : 0u) << c.x;
+        if (got.empty()) continue;
+        EXPECT_EQ(got[0].window, window.window);
+        EXPECT_EQ(got[0].message, c.message);
+        EXPECT_EQ(got[0].wParam, c.held);
+        EXPECT_EQ(got[0].lParam, plat::LPARAM((c.x & 0xFFFF) | (c.y << 16))) << c.x;
+    }
+}

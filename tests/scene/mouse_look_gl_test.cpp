@@ -1,11 +1,12 @@
-// Mouse look on a real display: the pointer is pinned to the centre of the window only while
-// the window has the focus and is not minimised; each pixel it moves from there turns the
-// camera by 0.1 degree, and the frame that takes the pointer turns nothing.
+// Mouse look and the camera's view on a real display: the pointer is pinned to the centre of the
+// window only while the window has the focus and is not minimised; each pixel it moves from there
+// turns the camera by 0.1 degree, and the frame that takes the pointer turns nothing.
 #include "platform/sdl_internal.h"
 #include "scene/camera.h"
 #include "scene/frame.h"
 #include "support/gl_window.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 static void focus(plat::Window* window, bool focused) {
@@ -28,10 +29,13 @@ TEST(MouseLook, PinsThePointerToTheWindowCentreOnlyWhileTheWindowHasTheFocus) {
     for (const auto& c : cases) {
         focus(window.window, c.focused);
         active = !c.minimised;
-        mouseLook();  // takes the pointer, or leaves it
+        FrameInput taking, moved;
+        ReadPointer(taking);  // takes the pointer, or leaves it
+        mouseLook(taking);
         cam.xrot = cam.yrot = 0;
         plat::SetCursorPos(168, 76);  // 40 to the right of the centre and 20 up
-        mouseLook();
+        ReadPointer(moved);
+        mouseLook(moved);
         plat::Point at;
         plat::GetCursorPos(&at);
         EXPECT_EQ(at.x, c.pinned.x) << c.focused << c.minimised;
@@ -40,4 +44,29 @@ TEST(MouseLook, PinsThePointerToTheWindowCentreOnlyWhileTheWindowHasTheFocus) {
         EXPECT_FLOAT_EQ(cam.yrot, c.yrot) << c.focused << c.minimised;
     }
     active = true;
+}
+
+// The eye and the view direction the grab and the throws use are those the
+// camera's matrix draws with: the eye maps to the origin, and a point ahead
+// of it along the view onto the view axis (0, 0, -d).
+TEST(Camera, EyeAndForwardAreWhereTheViewMatrixLooks) {
+    testing_support::TestGLWindow window(64, 64);
+    const float angles[][2] = {{0, 0}, {30, 15}, {-70, 200}, {89, -45}};
+    for (const auto& a : angles) {
+        Camera camera;
+        camera.init(3, 20, -7, a[1], a[0], 100);
+        glLoadIdentity();
+        camera.positionCamera();
+        float m[16];
+        glGetFloatv(GL_MODELVIEW_MATRIX, m);
+        const Vertex points[2] = {camera.eye(),
+                                  add(camera.eye(), multScalar(camera.forward(), 10))};
+        const float want[2][3] = {{0, 0, 0}, {0, 0, -10}};
+        for (int p = 0; p < 2; ++p)
+            for (int row = 0; row < 3; ++row)
+                EXPECT_NEAR(m[row] * points[p].x + m[4 + row] * points[p].y +
+                                m[8 + row] * points[p].z + m[12 + row],
+                            want[p][row], 1e-3f)
+                    << a[0] << " " << a[1] << " point " << p << " row " << row;
+    }
 }

@@ -1,0 +1,49 @@
+// A run shaped by the command line: the screen mode without the launcher, a
+// fixed frame time, a frame limit, a screenshot of the last frame, and the
+// input recorded or replayed, with a hash of the bodies' final state.
+#pragma once
+
+#include "app/options.h"
+#include "io/recording.h"
+#include "scene/frame_input.h"
+
+#include <cstdint>
+#include <memory>
+
+class Recorder;
+
+class ScriptedRun {
+public:
+    // Takes the options (file names made absolute, as the run later moves to
+    // its data folder) and reads a replay's recording whole. False, with the
+    // reason on standard error, when the recording is refused.
+    bool prepare(RunOptions given);
+    // The launcher entry to start with instead of the launcher, or -1.
+    int presetMode() const;
+    // Once the mode is known and before the scene is set up: the extra boxes,
+    // the fixed clock, and a recording opened. False, said on standard error,
+    // when the recording cannot be written.
+    bool start(int mode);
+    // Around each frame: the fixed clock moves on before; after (and before
+    // the frame is shown) the frame is counted, the bodies' state hashed, the
+    // last frame saved as PNG and the quit posted when the limit is reached.
+    void beforeFrame();
+    void afterFrame();
+    // Closes a recording and prints the final hash of a recorded or replayed run.
+    void finish();
+    // 1 when the last frame or the recording could not be written, else 0.
+    int exitCode() const { return failed ? 1 : 0; }
+
+private:
+    RunOptions options;
+    std::unique_ptr<FrameScript> script;
+    Recorder* recorder = nullptr;  // the script, when it records
+    long frameLimit = 0;
+    long framesDone = 0;
+    std::uint64_t stateHash = 0;
+    int replayMode = -1;
+    bool failed = false;
+};
+
+// The hash of every body's matrix, in list order, then the thrown balls.
+std::uint64_t BodiesStateHash();

@@ -1,0 +1,74 @@
+// Looking into the world: counts for a statistics overlay, and a walk over
+// shapes, contacts and joints for a debug view, drawn by Bullet's own debug
+// drawer through the program's callbacks.
+#include "platform/newton_internal.h"
+
+using namespace newton_bt;
+
+namespace {
+
+// Bodies outside the world box are not in Bullet's world; they are drawn
+// apart, in grey.
+const btVector3 kFrozenColour(0.5f, 0.5f, 0.5f);
+const btVector3 kWorldBoxColour(1, 1, 0);
+
+class Forwarder : public btIDebugDraw {
+public:
+    Forwarder(NewtonDebugLine line, NewtonDebugPoint point, void* user)
+        : line_(line), point_(point), user_(user) {}
+
+    void drawLine(const btVector3& from, const btVector3& to, const btVector3& colour) override {
+        if (!line_) return;
+        float a[3], b[3], c[3];
+        put(from, a), put(to, b), put(colour, c);
+        line_(a, b, c, user_);
+    }
+    void drawContactPoint(const btVector3& at, const btVector3& normal, btScalar, int,
+                          const btVector3& colour) override {
+        if (!point_) return;
+        float a[3], n[3], c[3];
+        put(at, a), put(normal, n), put(colour, c);
+        point_(a, n, c, user_);
+    }
+    void reportErrorWarning(const char*) override {}
+    void draw3dText(const btVector3&, const char*) override {}
+    void setDebugMode(int) override {}
+    int getDebugMode() const override {
+        return DBG_DrawWireframe | DBG_DrawContactPoints | DBG_DrawConstraints;
+    }
+
+private:
+    NewtonDebugLine line_;
+    NewtonDebugPoint point_;
+    void* user_;
+};
+
+int contactPoints(const btCollisionDispatcher& dispatcher) {
+    int count = 0;
+    for (int i = 0; i < dispatcher.getNumManifolds(); ++i)
+        count += dispatcher.getManifoldByIndexInternal(i)->getNumContacts();
+    return count;
+}
+
+}  // namespace
+
+NewtonWorldStats NewtonWorldGetStats(const NewtonWorld* world) {
+    NewtonWorldStats stats{int(world->bodies.size()), 0, contactPoints(world->dispatcher)};
+    for (const auto& body : world->bodies)
+        stats.awake += NewtonBodyGetSleepingState(body.get()) == 0;
+    return stats;
+}
+
+void NewtonWorldDebugDraw(const NewtonWorld* world, NewtonDebugLine line, NewtonDebugPoint point,
+                          void* user) {
+    btDiscreteDynamicsWorld& dynamics = writable(world)->dynamics;
+    Forwarder forwarder(line, point, user);
+    dynamics.setDebugDrawer(&forwarder);
+    dynamics.debugDrawWorld();
+    for (const auto& body : world->bodies)
+        if (!body->inWorld)
+            dynamics.debugDrawObject(body->rigid->getWorldTransform(),
+                                     body->rigid->getCollisionShape(), kFrozenColour);
+    forwarder.drawAabb(world->boxMin, world->boxMax, kWorldBoxColour);  // its 12 edges
+    dynamics.setDebugDrawer(nullptr);
+}

@@ -1,0 +1,38 @@
+// The statistics overlay's figures: frame times over the last second, and
+// how much of a frame went to the physics and to the drawing calls.
+#pragma once
+
+#include "platform/newton.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+struct FrameTimes {
+    double frameMs, physicsMs, drawMs;
+};
+
+class FrameStats {
+public:
+    static constexpr double kWindowSeconds = 1.0;
+
+    // Adds the frame that ended at `now` (seconds on any steady clock) and
+    // forgets the frames that ended more than a second before it.
+    void add(double now, FrameTimes times);
+    struct Summary {
+        double medianFrameMs = 0, worstFrameMs = 0;  // over the last second
+        double physicsMs = 0, drawMs = 0;            // means over the last second
+        int frames = 0;
+    };
+    Summary summary() const;
+
+private:
+    struct Sample {
+        double end;
+        FrameTimes times;
+    };
+    std::deque<Sample> samples;
+};
+
+// The overlay's lines for a summary and the world's counts.
+std::vector<std::string> StatsLines(const FrameStats::Summary& summary, NewtonWorldStats counts);

@@ -1,0 +1,23 @@
+// The viewer's tools beyond the demo: pause and slow motion, reset, thrown
+// balls, the grab, the debug view and the statistics overlay.
+#pragma once
+
+#include "play/frame_stats.h"
+#include "play/grab.h"
+#include "play/sim_clock.h"
+#include "play/start_states.h"
+#include "play/thrown_balls.h"
+
+struct PlayTools {
+    SimClock clock;
+    StartStates start;
+    ThrownBalls balls;
+    Grab grab;
+    FrameStats stats;
+    bool debugView = false;  // F4
+    bool statsView = false;  // F6
+    int stressBoxes = 0;     // extra boxes the set-up drops (--boxes)
+};
+
+// The scene's tools; defined in app/main.cpp.
+extern PlayTools tools;

@@ -1,0 +1,27 @@
+// Pause, single steps and slow motion: how much simulated time a frame gets.
+#pragma once
+
+#include <string>
+
+class SimClock {
+public:
+    static constexpr float kStepSeconds = 1.0f / 60.0f;  // one step while paused
+    static constexpr int kSlowest = 3;                   // 1/8 of real time
+
+    void togglePause() { paused = !paused; }
+    // While paused, the next frame simulates one step; running, nothing.
+    void requestStep() { stepPending = paused; }
+    void slower() { slowdown = slowdown < kSlowest ? slowdown + 1 : slowdown; }
+    void faster() { slowdown = slowdown > 0 ? slowdown - 1 : 0; }
+
+    // Simulated seconds for a frame of frameSeconds: scaled by the speed while
+    // running; while paused none, or one step when one was asked for.
+    float physicsSeconds(float frameSeconds);
+    // "PAUSED", "speed 1/4x", "PAUSED  speed 1/2x"; empty when running at full speed.
+    std::string status() const;
+
+private:
+    bool paused = false;
+    bool stepPending = false;
+    int slowdown = 0;  // the speed is 1 / 2^slowdown
+};

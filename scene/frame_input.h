@@ -1,0 +1,23 @@
+// Where a frame's input comes from: the live timer, keys and pointer, or a
+// script (a replay) that supplies them; a script may also keep what the frame
+// saw (a recording).
+#pragma once
+
+#include "io/recording.h"
+
+class FrameScript {
+public:
+    virtual ~FrameScript() = default;
+    // Whether the frame reads the live timer and pointer before pass.
+    virtual bool readsLiveInput() const = 0;
+    // Sees the frame's input before the frame uses it, and may replace it.
+    virtual void pass(FrameInput& input) = 0;
+};
+
+// The script of this run, or null for live input; set by the program's entry.
+extern FrameScript* frameScript;
+
+// The frame's input: the timer's rate and step (rate first, as the frame
+// always read them), the keys held and the pointer's move, then passed
+// through the script. The keys the script gives become the held keys.
+FrameInput TakeFrameInput();

@@ -1,0 +1,19 @@
+// The viewer's tools inside a frame: their keys and mouse buttons, the held
+// body following the view, the debug view and the tools' overlay lines.
+#pragma once
+
+#include "play/key_presses.h"
+
+// F2 pause, F3 step, F4 debug view, F5 reset, F6 statistics, F7 / F8 speed,
+// the left button taking a body and the right one throwing a ball.
+void ApplyToolKeys(const KeyPresses& presses);
+// Keeps the held body at its distance along the view; lets it go once the
+// left button is up. After the camera has moved for the frame.
+void MoveHeldBody();
+// The debug view, when on, over the drawn scene.
+void DrawToolViews();
+// The run's state line (paused, speed), the statistics when on and, while
+// the left button is held, the crosshair; over the overlay's own lines.
+void DrawToolOverlay();
+// Saves the frame drawn so far under screenshots/ and logs the file's name.
+void SaveScreenshot();

@@ -1,0 +1,44 @@
+# Runs the command line shapes: a headless run to a screenshot, a run recorded from real keys
+# and mouse buttons whose two replays end in the recorded state, and what is refused.
+source "$(dirname "$0")/lib.sh" "$@"
+cp -r "$SRC/data" data
+export ALSOFT_DRIVERS=null VARNE_MESSAGEBOX=no
+
+mean() { convert shot.png -crop "$1" -fx "$2" -format '%[fx:mean]' info:; }
+hash_of() { grep -oE 'final state hash: [0-9a-f]{16}' "$1" || fail "no hash in $1: $(cat "$1")"; }
+
+"$BIN" --mode 6 --frames 90 --fixed-step 0.02 --screenshot shot.png >out.txt 2>&1 ||
+  fail "headless run: exit $? $(cat out.txt)"
+[ "$(identify -format '%wx%h' shot.png)" = 800x600 ] || fail "screenshot size"
+awk -v s="$(mean 800x150+0+150 'b>r && b>0.5')" 'BEGIN {exit !(s > 0.3)}' || fail "no sky in shot"
+awk -v s="$(mean 800x120+0+470 'g>r && g>b')" 'BEGIN {exit !(s > 0.3)}' || fail "no floor in shot"
+grep -qF "Screenshot saved: $WORK/shot.png" log.txt || fail "screenshot not logged"
+
+# Recorded from the user's keys and buttons: pause, a step, slow motion, a throw, a drag, a reset.
+"$BIN" --mode 6 --record run.rec >recorded.txt 2>&1 &
+PID=$!
+focus_scene
+press F2 F3 F3 F2 F7
+xdotool mousedown 3; sleep 0.3; xdotool mouseup 3; sleep 0.5
+xdotool mousedown 1; sleep 0.3; xdotool mousemove_relative 40 10; sleep 0.5; xdotool mouseup 1
+press F8 F5
+xdotool mousedown 3; sleep 0.3; xdotool mouseup 3; sleep 1
+press Escape
+expect_exit_0
+recorded=$(hash_of recorded.txt)
+for run in 1 2; do
+  "$BIN" --replay run.rec >replay$run.txt 2>&1 || fail "replay $run: exit $?"
+  [ "$(hash_of replay$run.txt)" = "$recorded" ] || fail "replay $run: $(hash_of replay$run.txt), recorded $recorded"
+done
+grep -qF "Scene reset" log.txt || fail "the replay did not reset the scene"
+
+# Refused before anything opens: a damaged recording, a wrong value, an unknown option.
+head -c -3 run.rec >cut.rec
+for args in "--replay cut.rec" "--mode 9" "--frames x" "--fixed-step 0" "--frame 3" "--record a --replay b"; do
+  rm -f log.txt
+  set +e; "$BIN" $args >out.txt 2>err.txt; code=$?; set -e
+  [ "$code" = 2 ] || fail "$args: exit $code"
+  [ -s err.txt ] && [ ! -e log.txt ] || fail "$args: no message, or the program started"
+  echo "ok: $args: $(head -n 1 err.txt)"
+done
+echo "ok: headless shot; recorded and both replays end in $recorded"

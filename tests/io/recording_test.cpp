@@ -1,0 +1,93 @@
+// Recorded input: a run's frames come back bit for bit, and a damaged file
+// is refused whole with a line naming the file and its fault.
+#include "io/recording.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <zlib.h>
+
+#include <bit>
+#include <limits>
+
+using namespace testing_support;
+
+namespace {
+
+std::vector<FrameInput> oddFrames() {
+    // A NaN with a payload, the smallest subnormal, -0 and infinity.
+    const float nan = std::bit_cast<float>(0x7fc12345u), tiny = std::bit_cast<float>(1u);
+    FrameInput first{{}, std::numeric_limits<std::int32_t>::min(), -1, true, nan, tiny};
+    first.keys[0] = 0x01, first.keys[31] = 0x80;  // virtual keys 0 and 255
+    return {first, {{}, 7, 0, false, -0.0f, std::numeric_limits<float>::infinity()}};
+}
+
+auto bitsOf(const FrameInput& f) {
+    return std::tuple(f.keys, f.lookX, f.lookY, f.pointerHeld,
+                      std::bit_cast<std::uint32_t>(f.seconds), std::bit_cast<std::uint32_t>(f.fps));
+}
+
+void writeRecording(RecordingHeader header) {
+    RecordingWriter writer;
+    std::string error;
+    ASSERT_TRUE(writer.Open("run.rec", header, error)) << error;
+    for (const FrameInput& frame : oddFrames()) ASSERT_TRUE(writer.Append(frame));
+    ASSERT_TRUE(writer.Close(error)) << error;
+}
+
+}  // namespace
+
+TEST(Recording, FramesComeBackBitForBitAndTheFileEndsWithTheCrcOfAllBefore) {
+    TempDir dir;
+    writeRecording({8, 10000});
+    std::string error;
+    const auto read = ReadRecording("run.rec", error);
+    ASSERT_TRUE(read) << error;
+    EXPECT_EQ(std::pair(read->header.mode, read->header.boxes), std::pair(8, 10000));
+    ASSERT_EQ(read->frames.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(bitsOf(read->frames[i]), bitsOf(oddFrames()[i]));
+    const std::string bytes = readFile("run.rec");
+    ASSERT_EQ(bytes.size(), 130u);  // a 24-byte header, two 49-byte frames, an 8-byte trailer
+    const auto crc = std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), 126));
+    EXPECT_EQ(bytes.substr(126),
+              std::string({char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)}));
+}
+
+TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
+    TempDir dir;
+    // Header 0-23 (magic, version, record size, mode, boxes), frames 24-121, count, CRC.
+    const struct {
+        RecordingHeader header;
+        std::size_t length,
+            at;  // the file is cut to `length` after `flip` is XOR-ed into byte `at`
+        unsigned char flip;
+        const char* refusal;
+    } cases[] = {
+        {{0, 0}, 10, 0, 0, "run.rec: truncated at 10 bytes"},
+        {{0, 0}, 127, 0, 0, "run.rec: truncated: 127 bytes"},
+        {{0, 0}, 130, 0, 0x01, "run.rec: not a 3D-Varne recording"},
+        {{0, 0}, 130, 8, 0x03, "run.rec: format version 2, this program reads version 1"},
+        {{0, 0}, 130, 12, 0x03, "run.rec: frame records of 50 bytes"},
+        {{0, 0}, 130, 122, 0x01, "run.rec: the trailer counts 3 frames, the file holds 2"},
+        {{0, 0}, 130, 60, 0x10, "run.rec: damaged: the checksum"},
+        {{9, 0}, 130, 0, 0, "run.rec: mode 9 is not an entry of the launcher"},
+        {{0, 10001}, 130, 0, 0, "run.rec: 10001 extra boxes"},
+    };
+    std::string error;
+    for (const auto& c : cases) {
+        writeRecording(c.header);
+        std::string bytes = readFile("run.rec");
+        bytes[c.at] = char(bytes[c.at] ^ c.flip);
+        writeFile("run.rec", bytes.substr(0, c.length));
+        EXPECT_FALSE(ReadRecording("run.rec", error));
+        EXPECT_EQ(error.rfind(c.refusal, 0), 0u) << error;
+    }
+    RecordingWriter writer;
+    EXPECT_FALSE(writer.Open("no/folder.rec", {}, error));
+    EXPECT_EQ(error.rfind("no/folder.rec: cannot be written", 0), 0u) << error;
+    // A full disk shows at the latest when the file is closed.
+    ASSERT_TRUE(writer.Open("/dev/full", {}, error));
+    writer.Append(FrameInput());
+    EXPECT_FALSE(writer.Close(error));
+    EXPECT_EQ(error, "/dev/full: cannot be written: No space left on device");
+}
