@@ -57,8 +57,8 @@ WIN_ZIP ?= dist/3d-varne-windows.zip
 windows:
 	@scripts/install-deps.sh windows
 	@JOBS=$(JOBS) scripts/windows/build-deps.sh
-	@cmake -S . -B $(WIN_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-		-DCMAKE_BUILD_TYPE=Release >/dev/null
+	@[ -f $(WIN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(WIN_BUILD) -G Ninja \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(WIN_BUILD) -j $(JOBS) --target 3d-varne
 	@scripts/windows/package.sh $(WIN_BUILD) $(WIN_ZIP)
 

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Windows libraries the program needs from Debian's own source
 # packages with the MinGW-w64 toolchain, into a cache outside the source tree:
-# DLLs for SDL2, OpenAL Soft, libsndfile and its codecs, static Bullet and
-# GoogleTest. A library is built again only when its recipe, the shared part of
-# this script, the toolchain file, its source version or a library it uses
-# changes: each has a stamp holding the hash of all of these.
+# DLLs of SDL2, OpenAL Soft and libsndfile (its codecs inside), static zlib,
+# libpng, Bullet and GoogleTest. A library is built again only when its recipe,
+# the shared part of this script, the toolchain file, the source versions apt
+# offers or a library it uses changes: each has a stamp holding their hash.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -14,21 +14,25 @@ jobs=${JOBS:-1}
 toolchain=$root/cmake/mingw-w64.cmake
 mkdir -p "$cache/src" "$cache/build" "$cache/stamps"
 
-# The version apt-get source fetches for source package $1.
-source_version() { apt-cache showsrc "$1" | awk '/^Version:/{print $2}' | sort -V | tail -1; }
+# The versions of source package $1 that apt knows, newest first.
+source_versions() { apt-cache showsrc "$1" | awk '/^Version:/{print $2}' | sort -rVu; }
 
-# Unpacks source package $1 at version $2 (Debian's patches applied); prints its folder.
+# Unpacks the newest version of source package $1 that the archive still
+# holds (Debian's patches applied) and prints its folder.
 fetch() {
-  local dir=$cache/src/$1_$2 tmp=$cache/src/.fetch
-  if [ ! -d "$dir" ]; then
+  local version dir tmp=$cache/src/.fetch
+  for version in $(source_versions "$1"); do
+    dir=$cache/src/$1_${version//:/_}
     rm -rf "$tmp" && mkdir "$tmp"
-    if ! (cd "$tmp" && apt-get source -qq "$1=$2" 2>&1 | grep '^E:' >&2; exit "${PIPESTATUS[0]}"); then
-      echo "apt-get source $1=$2 failed" >&2
-      return 1
+    if [ -d "$dir" ] || (cd "$tmp" && apt-get source -qq "$1=$version" >/dev/null 2>&1); then
+      [ -d "$dir" ] || mv "$tmp"/*/ "$dir"
+      rm -rf "$tmp"
+      echo "$dir"
+      return
     fi
-    mv "$tmp"/*/ "$dir" && rm -rf "$tmp"
-  fi
-  echo "$dir"
+    echo "windows deps: apt-get source $1=$version failed" >&2
+  done
+  return 1
 }
 
 # Configures, builds and installs the CMake project in $1 into the prefix, in
@@ -76,6 +80,16 @@ build_openal() {
     -DALSOFT_NO_CONFIG_UTIL=ON -DALSOFT_INSTALL_CONFIG=OFF -DALSOFT_INSTALL_HRTF_DATA=OFF \
     -DALSOFT_INSTALL_AMBDEC_PRESETS=OFF
 }
+# zlib and libpng are static, inside the program. Debian's zlib source lacks the
+# resource file zlib's CMake build needs on Windows: it builds with its configure script.
+build_zlib() {
+  local build=$cache/build/zlib
+  rm -rf "$build" && cp -r "$1" "$build"
+  (cd "$build" && CHOST=x86_64-w64-mingw32 CC=x86_64-w64-mingw32-gcc-posix \
+    ./configure --static --prefix="$prefix" && nice -n 19 make -j "$jobs" libz.a &&
+    make install) >"$build.log" 2>&1 || { tail -n 40 "$build.log" >&2; exit 1; }
+}
+build_png() { cmake_install "$1" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF; }
 build_sdl2() { cmake_install "$1" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF; }
 # Bullet's precision follows the build machine's, so both builds simulate alike.
 # Its libraries draw nothing; Debian's renaming of its CMake calls trips over
@@ -97,7 +111,7 @@ step() {
   if [ "$package" = googletest ]; then
     version=$(dpkg-query -W -f='${Version}' libgtest-dev) dir=/usr/src/googletest
   else
-    version=$(source_version "$package")
+    version=$(source_versions "$package" | tr '\n' ' ')
     [ -n "$version" ] || { echo "no source package $package: run scripts/install-deps.sh windows" >&2; exit 1; }
   fi
   stamp=$({
@@ -108,14 +122,16 @@ step() {
     for used in "$@"; do cat "$cache/stamps/$used"; done
   } | sha256sum | cut -d' ' -f1)
   [ "$(cat "$cache/stamps/$name" 2>/dev/null)" = "$stamp" ] && return
-  echo "windows deps: building $package $version"
-  [ -n "${dir:-}" ] || dir=$(fetch "$package" "$version") || return 1
+  [ -n "${dir:-}" ] || dir=$(fetch "$package") || return 1
+  echo "windows deps: building $(basename "$dir")"
   "build_$name" "$dir"
   echo "$stamp" >"$cache/stamps/$name"
 }
 
 main() {
   step sdl2 libsdl2
+  step zlib zlib
+  step png libpng1.6 zlib
   step ogg libogg
   step vorbis libvorbis ogg
   step opus opus

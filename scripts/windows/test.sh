@@ -26,8 +26,11 @@ app=$build/wine-run/3d-varne
 rm -rf "$build/wine-run" && unzip -q "$zip" -d "$build/wine-run"
 cp "$build/tests/unit_tests.exe" "$app/"
 
+# Skipped: a test that needs Linux's /dev/full to see a write fail.
+skip=Recording.EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported
 echo "windows: unit tests under Wine"
-(cd "$build/tests" && SDL_VIDEODRIVER=dummy wine "$app/unit_tests.exe") || fail "unit tests"
+(cd "$build/tests" && SDL_VIDEODRIVER=dummy wine "$app/unit_tests.exe" --gtest_filter="-$skip") ||
+  fail "unit tests"
 
 # <folder> <command...>: a run of the scene in mode 6 for 300 frames with a screenshot.
 run_scene() {
