@@ -14,7 +14,7 @@ packages=(
   libfreetype-dev fonts-dejavu-core sox libsox-fmt-all
   clang libclang-rt-dev clang-format
 )
-windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev zip wine wine64)
+windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev zip unzip wine wine64)
 
 windows=no
 if [ "${1:-}" = windows ]; then
