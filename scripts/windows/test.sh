@@ -18,6 +18,8 @@ export VARNE_MESSAGEBOX=yes
 export ALSOFT_DRIVERS=null
 unzip -l "$zip" | grep -qi '/openal32\.dll$' || ALSOFT_DRIVERS=none
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Whatever a failed run left in this prefix ends with the script.
+trap 'wineserver --kill 2>/dev/null || true' EXIT
 
 [ -d "$WINEPREFIX" ] || { wineboot --init >/dev/null 2>&1 && wineserver --wait; }
 
