@@ -81,13 +81,8 @@ TEST(ShaderGL, TheLightingHighlightCentresWhereTheLightMirrorsIntoTheEye) {
 // The lighting as the textbook writes it, the highlight by pow: the shipped
 // shader must draw the scene's bodies as this does.
 const char* const kTextbookFragment = R"(#version 110
-uniform vec3 color;
-uniform float dif;
-uniform int isTex;
-uniform sampler2D skin;
-varying vec3 surface;
-varying vec3 normal;
-varying vec3 light;
+uniform vec3 color; uniform float dif; uniform int isTex; uniform sampler2D skin;
+varying vec3 surface, normal, light;
 void main()
 {
     vec3 n = normalize(normal), l = normalize(light - surface), v = normalize(-surface);
