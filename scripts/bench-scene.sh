@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The scene's share of make bench, under the display already set: frame times
-# against an empty frame in the same window, and start-up to the first scene
-# frame against opening an empty GL window of the same size (the median of
-# five runs of each, taken in turns).
+# against an empty frame and a skybox-only frame in the same window, the main
+# thread's CPU time per frame, and start-up to the first scene frame against
+# opening an empty GL window of the same size the same two-pass multisampled
+# way (the median of five runs of each, taken in turns).
 set -euo pipefail
 scene=$BUILD/bench/varne_scene
 export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
