@@ -5,6 +5,8 @@
 //                          in the same window, taken in turns; the main
 //                          thread's CPU time per scene frame with the pointer
 //                          moving; then the peak memory
+//   varne_scene plain N [B]  the median frame of the scene (with B extra boxes)
+//                          without multisampling, after the bodies have landed
 //   varne_scene startup    sets the scene up, draws one frame and exits
 //   varne_scene empty      opens an empty GL window of the same size the way
 //                          the scene's is opened (a first window to find the
@@ -14,6 +16,7 @@
 #include "app/gl_surface.h"
 #include "app/glwindow.h"
 #include "bench/scene/scene_run.h"
+#include "play/play_tools.h"
 #include "scene/camera.h"
 #include "scene/skybox.h"
 
@@ -116,6 +119,20 @@ int frames(int count) {
     return 0;
 }
 
+// The stress scene against the plain one runs in two processes (one main
+// window a process); the script takes their ratio.
+int plainFrames(int count, int boxes) {
+    tools.stressBoxes = boxes;
+    SceneRun run(SceneRun::RepositoryConfig(false));
+    if (!run.ready()) return 1;
+    run.frames(400);  // the extra boxes fall for about 3 s and settle
+    std::vector<double> ms;
+    timeFrames(
+        count, [&] { run.frame(); }, ms);
+    std::printf("%.3f\n", spreadOf(ms).median);
+    return 0;
+}
+
 int startup() {
     SceneRun run(SceneRun::RepositoryConfig(true));
     if (!run.ready()) return 1;
@@ -147,8 +164,10 @@ int emptyWindow() {
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "frames") return frames(argc > 2 ? std::atoi(argv[2]) : 2000);
+    if (mode == "plain" && argc > 2)
+        return plainFrames(std::atoi(argv[2]), argc > 3 ? std::atoi(argv[3]) : 0);
     if (mode == "startup") return startup();
     if (mode == "empty") return emptyWindow();
-    std::fprintf(stderr, "usage: varne_scene frames [N] | startup | empty\n");
+    std::fprintf(stderr, "usage: varne_scene frames [N] | plain N [BOXES] | startup | empty\n");
     return 2;
 }
