@@ -127,6 +127,7 @@ void OnClose() {
     if (nWorld) {
         tools.grab.release();  // the tools' joint and bodies go before their world
         tools.balls.clear();
+        tools.stress.clear();
         NewtonDestroy(nWorld);
         nWorld = nullptr;
     }

@@ -63,6 +63,7 @@ std::uint64_t BodiesStateHash() {
     for (const auto* node = &NewtonObjects; node; node = node->getNext())
         if (node->getData() && node->getData()->getBody())
             hashBody(hash, node->getData()->getBody());
+    for (const auto& box : tools.stress.all()) hashBody(hash, box->getBody());
     for (const auto& ball : tools.balls.all()) hashBody(hash, ball->getBody());
     return hash;
 }

@@ -45,5 +45,5 @@ private:
     bool failed = false;
 };
 
-// The hash of every body's matrix, in list order, then the thrown balls.
+// The hash of every body's matrix: the listed ones, the stress boxes, the thrown balls.
 std::uint64_t BodiesStateHash();

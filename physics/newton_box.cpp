@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 NewtonBox::NewtonBox(NewtonWorld* w, Vertex position, float m, float edge)
     : NewtonBox(w, position, m, edge, edge, edge) {}
 
@@ -43,4 +45,50 @@ void NewtonBox::draw() {
     }
     glEnd();
     glPopMatrix();
+}
+
+namespace {
+
+// Appends m applied to (x, y, z, w) scaled by scale: w 1 for a point, 0 for a direction.
+void appendTransformed(std::vector<float>& to, const float* m, const float* v, const float* scale,
+                       float w) {
+    for (int row = 0; row < 3; ++row)
+        to.push_back(m[row] * v[0] * scale[0] + m[4 + row] * v[1] * scale[1] +
+                     m[8 + row] * v[2] * scale[2] + m[12 + row] * w);
+}
+
+float squaredDistance(Vertex a, Vertex b) {
+    const Vertex d = sub(a, b);
+    return d.x * d.x + d.y * d.y + d.z * d.z;
+}
+
+}  // namespace
+
+void BoxBatch::draw(const std::vector<std::unique_ptr<NewtonBox>>& boxes, Vertex eye) {
+    nearestFirst.clear();
+    for (const auto& box : boxes)
+        nearestFirst.push_back({squaredDistance(box->getPosition(), eye), box.get()});
+    std::sort(nearestFirst.begin(), nearestFirst.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    positions.clear();
+    normals.clear();
+    const float unit[3] = {1, 1, 1};
+    for (const auto& [distance, box] : nearestFirst) {
+        const float half[3] = {box->size.x / 2, box->size.y / 2, box->size.z / 2};
+        for (const Face& face : kFaces)
+            for (const auto& corner : face.corners) {
+                appendTransformed(positions, box->matrix.m, corner, half, 1);
+                appendTransformed(normals, box->matrix.m, face.normal, unit, 0);
+            }
+    }
+    glPushAttrib(GL_ENABLE_BIT);
+    glEnable(GL_CULL_FACE);  // closed boxes: their back faces are hidden anyway
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, positions.data());
+    glNormalPointer(GL_FLOAT, 0, normals.data());
+    glDrawArrays(GL_QUADS, 0, GLsizei(positions.size() / 3));
+    glPopClientAttrib();
+    glPopAttrib();
 }

@@ -1,11 +1,13 @@
 // The viewer's tools beyond the demo: pause and slow motion, reset, thrown
-// balls, the grab, the debug view and the statistics overlay.
+// balls, the grab, the debug view, the statistics overlay and the stress
+// scene's boxes.
 #pragma once
 
 #include "play/frame_stats.h"
 #include "play/grab.h"
 #include "play/sim_clock.h"
 #include "play/start_states.h"
+#include "play/stress_boxes.h"
 #include "play/thrown_balls.h"
 
 struct PlayTools {
@@ -14,9 +16,10 @@ struct PlayTools {
     ThrownBalls balls;
     Grab grab;
     FrameStats stats;
+    StressBoxes stress;
     bool debugView = false;  // F4
     bool statsView = false;  // F6
-    int stressBoxes = 0;     // extra boxes the set-up drops (--boxes)
+    int stressBoxes = 0;     // how many extra boxes the set-up drops (--boxes)
 };
 
 // The scene's tools; defined in app/main.cpp.

@@ -2,15 +2,16 @@
 
 void StartStates::remember(const LinkedList<NewtonPrimitive*>& bodies) {
     states.clear();
-    for (const LinkedList<NewtonPrimitive*>* node = &bodies; node; node = node->getNext()) {
-        NewtonBody* body = node->getData() ? node->getData()->getBody() : nullptr;
-        if (!body) continue;
-        State state{body, {}, {}, {}};
-        NewtonBodyGetMatrix(body, state.matrix);
-        NewtonBodyGetVelocity(body, state.velocity);
-        NewtonBodyGetOmega(body, state.omega);
-        states.push_back(state);
-    }
+    for (const LinkedList<NewtonPrimitive*>* node = &bodies; node; node = node->getNext())
+        if (node->getData() && node->getData()->getBody()) add(node->getData()->getBody());
+}
+
+void StartStates::add(NewtonBody* body) {
+    State state{body, {}, {}, {}};
+    NewtonBodyGetMatrix(body, state.matrix);
+    NewtonBodyGetVelocity(body, state.velocity);
+    NewtonBodyGetOmega(body, state.omega);
+    states.push_back(state);
 }
 
 void StartStates::restore() const {

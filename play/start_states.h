@@ -10,6 +10,8 @@ class StartStates {
 public:
     // Takes every listed body's matrix, velocity and spin as they are now.
     void remember(const LinkedList<NewtonPrimitive*>& bodies);
+    // Takes one more body as it is now.
+    void add(NewtonBody* body);
     // Puts every remembered body back as it was taken, awake.
     void restore() const;
 

@@ -1,7 +1,6 @@
 #include "play/stress_boxes.h"
 
 #include "app/log.h"
-#include "physics/newton_box.h"
 
 namespace {
 constexpr int kRow = 20;
@@ -15,9 +14,9 @@ Vertex StressBoxPosition(int index) {
                 float(row) * kSpacing - half);
 }
 
-void AddStressBoxes(NewtonWorld* world, LinkedList<NewtonPrimitive*>& bodies, int count) {
+void StressBoxes::drop(NewtonWorld* world, int count) {
     if (count <= 0) return;
     for (int i = 0; i < count; ++i)
-        bodies.add(new NewtonBox(world, StressBoxPosition(i), kMass, kEdge), kStressBoxNode);
+        boxes.push_back(std::make_unique<NewtonBox>(world, StressBoxPosition(i), kMass, kEdge));
     log_txt("%d stress boxes dropped over the floor", count);
 }

@@ -1,13 +1,22 @@
-// The stress scene: extra boxes of edge 2 dropped in a grid over the floor.
+// The stress scene: extra boxes of edge 2 dropped in a grid over the floor,
+// drawn together in one batch.
 #pragma once
 
-#include "physics/linked_list.h"
-#include "physics/newton_primitive.h"
+#include "physics/newton_box.h"
 
-constexpr int kStressBoxNode = 100;  // the number every stress box is listed under
-
-// Where box i of the grid starts: kRow x kRow boxes a layer, 5 units apart,
-// over the middle of the floor, layer upon layer from 40 units up.
+// Where box i of the grid starts: 20 x 20 boxes a layer, 5 units apart, over
+// the middle of the floor, layer upon layer from 40 units up.
 Vertex StressBoxPosition(int index);
-// Adds count boxes to the list, each of mass 1.
-void AddStressBoxes(NewtonWorld* world, LinkedList<NewtonPrimitive*>& bodies, int count);
+
+class StressBoxes {
+public:
+    // Adds count boxes of mass 1 to the world.
+    void drop(NewtonWorld* world, int count);
+    void draw(Vertex eye) { batch.draw(boxes, eye); }
+    const std::vector<std::unique_ptr<NewtonBox>>& all() const { return boxes; }
+    void clear() { boxes.clear(); }
+
+private:
+    std::vector<std::unique_ptr<NewtonBox>> boxes;
+    BoxBatch batch;
+};

@@ -9,7 +9,6 @@
 #include "physics/newton_sphere.h"
 #include "platform/bass.h"
 #include "play/play_tools.h"
-#include "play/stress_boxes.h"
 #include "render/font.h"
 #include "render/shader.h"
 #include "scene/camera.h"
@@ -143,8 +142,9 @@ int InitGL() {
     createHinge();
     Vertex spin = newV(2, 1, 7);
     NewtonBodySetOmega(body(kCylinderNode)->getBody(), getVertex3f(spin));
-    AddStressBoxes(nWorld, NewtonObjects, tools.stressBoxes);
+    tools.stress.drop(nWorld, tools.stressBoxes);
     tools.start.remember(NewtonObjects);
+    for (const auto& box : tools.stress.all()) tools.start.add(box->getBody());
     if (settings->IsSet("SKYBOX_FILE"))
         sky = Skybox(settings->getSetting("SKYBOX_FILE"), 3000, 2000, 4);
     log_txt("\n***********************************************\n"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The scene's share of make bench, under the display already set: frame times
-# against an empty frame in the same window, and start-up to the first scene
-# frame against opening an empty GL window of the same size (the median of
-# five runs of each, taken in turns).
+# against an empty frame and a skybox-only frame in the same window, the main
+# thread's CPU time per frame, and start-up to the first scene frame against
+# opening an empty GL window of the same size the same two-pass multisampled
+# way (the median of five runs of each, taken in turns), and the stress scene
+# against the plain one.
 set -euo pipefail
 scene=$BUILD/bench/varne_scene
 export ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null}
@@ -27,3 +29,15 @@ s=$(printf '%s\n' "${startup[@]}" | median)
 e=$(printf '%s\n' "${empty[@]}" | median)
 echo "start-up to the first scene frame: ${s} ms; empty GL window: ${e} ms"
 awk -v s="$s" -v e="$e" 'BEGIN {printf "startup_vs_empty_window: %.3f\n", s / e}'
+
+# The stress scene: the median frame with 1000 extra boxes against the plain
+# scene, 800 x 600 without multisampling, three runs of each taken in turns.
+plain=() boxes=()
+for _ in 1 2 3; do
+  plain+=("$("$scene" plain 300)")
+  boxes+=("$("$scene" plain 300 1000)")
+done
+p=$(printf '%s\n' "${plain[@]}" | median)
+b=$(printf '%s\n' "${boxes[@]}" | median)
+echo "scene frame without multisampling: ${p} ms; with 1000 extra boxes: ${b} ms"
+awk -v p="$p" -v b="$b" 'BEGIN {printf "boxes1000_vs_scene: %.3f\n", b / p}'

@@ -1,14 +1,24 @@
 // The scene benchmark: the real scene in an 800 x 600 window on a scripted
 // clock, without the launcher.
-//   varne_scene frames N   frame times of the scene and of an empty frame
-//                          (clear and swap) in the same window, then the
-//                          peak memory
+//   varne_scene frames N   frame times of the scene, of a frame with the
+//                          skybox alone and of an empty frame (clear and swap)
+//                          in the same window, taken in turns; the main
+//                          thread's CPU time per scene frame with the pointer
+//                          moving; then the peak memory
+//   varne_scene plain N [B]  the median frame of the scene (with B extra boxes)
+//                          without multisampling, after the bodies have landed
 //   varne_scene startup    sets the scene up, draws one frame and exits
-//   varne_scene empty      opens an empty GL window of the same size, draws
-//                          one cleared frame and exits (the start-up baseline)
+//   varne_scene empty      opens an empty GL window of the same size the way
+//                          the scene's is opened (a first window to find the
+//                          multisampled format, then the window with it),
+//                          draws one cleared frame and exits (the start-up
+//                          baseline)
 #include "app/gl_surface.h"
 #include "app/glwindow.h"
 #include "bench/scene/scene_run.h"
+#include "play/play_tools.h"
+#include "scene/camera.h"
+#include "scene/skybox.h"
 
 #include <GL/gl.h>
 
@@ -17,6 +27,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,18 +40,41 @@ struct Spread {
     double median, p99;
 };
 
-// Milliseconds per call, each call finished on the GPU side before the next.
-Spread timeFrames(int count, const std::function<void()>& frame) {
-    std::vector<double> ms;
-    ms.reserve(std::size_t(count));
+Spread spreadOf(std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms[std::min(ms.size() - 1, ms.size() * 99 / 100)]};
+}
+
+// Appends the milliseconds of count calls, each finished on the GPU side before the next.
+void timeFrames(int count, const std::function<void()>& frame, std::vector<double>& ms) {
     for (int i = 0; i < count; ++i) {
         const auto start = Clock::now();
         frame();
         glFinish();
         ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms[std::min(ms.size() - 1, ms.size() * 99 / 100)]};
+}
+
+double threadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// The main thread's CPU milliseconds per scene frame, median of count, with
+// the pointer 3 pixels off the centre before every frame, to either side in
+// turn, so that every frame turns the camera and the view stays put.
+double cpuPerFrame(SceneRun& run, int count) {
+    std::vector<double> ms;
+    for (int i = 0; i < count; ++i) {
+        run.dispatchMessages();
+        run.pointAt(i % 2 ? 3 : -3, 0);
+        const double start = threadCpuMs();
+        run.frame();
+        glFinish();
+        ms.push_back(threadCpuMs() - start);
+    }
+    return spreadOf(ms).median;
 }
 
 void emptyFrame() {
@@ -48,18 +82,54 @@ void emptyFrame() {
     plat::SwapBuffers(hDC);
 }
 
+// The skybox alone, seen through the scene's camera: the least the view costs.
+void skyFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    glLoadIdentity();
+    cam.positionCamera();
+    glDisable(GL_LIGHTING);
+    sky.draw();
+    glEnable(GL_LIGHTING);
+    plat::SwapBuffers(hDC);
+}
+
 int frames(int count) {
     SceneRun run(SceneRun::RepositoryConfig(true));
     if (!run.ready()) return 1;
     run.frames(200);  // warm-up: shaders compiled, textures resident, bodies landed
-    const Spread scene = timeFrames(count, [&] { run.frame(); });
-    const Spread empty = timeFrames(count, emptyFrame);
+    // Turns of a tenth each, so that a change in the machine's load falls on all three alike.
+    std::vector<double> sceneMs, skyMs, emptyMs;
+    for (int turn = 0; turn < 10; ++turn) {
+        timeFrames(
+            count / 10, [&] { run.frame(); }, sceneMs);
+        timeFrames(count / 10, skyFrame, skyMs);
+        timeFrames(count / 10, emptyFrame, emptyMs);
+    }
+    const Spread scene = spreadOf(sceneMs), skyOnly = spreadOf(skyMs), empty = spreadOf(emptyMs);
+    const double cpuMs = cpuPerFrame(run, count / 2);
     std::printf("scene frame: median %.3f ms, p99 %.3f ms (p99/median %.2f)\n", scene.median,
                 scene.p99, scene.p99 / scene.median);
+    std::printf("sky frame: median %.3f ms, p99 %.3f ms\n", skyOnly.median, skyOnly.p99);
     std::printf("empty frame: median %.3f ms, p99 %.3f ms\n", empty.median, empty.p99);
     std::printf("frame_vs_empty: %.3f\n", scene.median / empty.median);
+    std::printf("frame_vs_sky: %.3f\n", scene.median / skyOnly.median);
     std::printf("frame_p99_over_median: %.3f\n", scene.p99 / scene.median);
+    std::printf("cpu_ms_per_frame: %.3f\n", cpuMs);
     std::printf("peak_memory_mb: %.1f\n", double(SceneRun::ProcessMemoryKb("VmHWM")) / 1024.0);
+    return 0;
+}
+
+// The stress scene against the plain one runs in two processes (one main
+// window a process); the script takes their ratio.
+int plainFrames(int count, int boxes) {
+    tools.stressBoxes = boxes;
+    SceneRun run(SceneRun::RepositoryConfig(false));
+    if (!run.ready()) return 1;
+    run.frames(400);  // the extra boxes fall for about 3 s and settle
+    std::vector<double> ms;
+    timeFrames(
+        count, [&] { run.frame(); }, ms);
+    std::printf("%.3f\n", spreadOf(ms).median);
     return 0;
 }
 
@@ -73,10 +143,16 @@ int startup() {
 
 int emptyWindow() {
     plat::RegisterClass("Empty", plat::DefWindowProc);
-    plat::Window* window = plat::CreateWindow("Empty", "3D-Varne", plat::WindowStyle::Overlapped,
-                                              plat::kDefaultPos, plat::kDefaultPos, 800, 600);
+    const plat::PixelFormatDescriptor pfd = WindowPixelFormat(16);
+    plat::Window* window = nullptr;
     plat::GLContext* rc = nullptr;
-    if (!window || AttachGLContext(window, 0, WindowPixelFormat(16), hDC, rc)) return 1;
+    for (int pass = 0; pass < 2; ++pass) {
+        if (pass == 1) ReleaseGLWindow(window, hDC, rc);
+        window = plat::CreateWindow("Empty", "3D-Varne", plat::WindowStyle::Overlapped,
+                                    plat::kDefaultPos, plat::kDefaultPos, 800, 600);
+        if (!window || AttachGLContext(window, arbMultisampleFormat, pfd, hDC, rc)) return 1;
+        if (pass == 0 && !InitMultisample(nullptr, window, pfd)) return 1;
+    }
     plat::ShowWindow(window);
     emptyFrame();
     glFinish();
@@ -88,8 +164,10 @@ int emptyWindow() {
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "frames") return frames(argc > 2 ? std::atoi(argv[2]) : 2000);
+    if (mode == "plain" && argc > 2)
+        return plainFrames(std::atoi(argv[2]), argc > 3 ? std::atoi(argv[3]) : 0);
     if (mode == "startup") return startup();
     if (mode == "empty") return emptyWindow();
-    std::fprintf(stderr, "usage: varne_scene frames [N] | startup | empty\n");
+    std::fprintf(stderr, "usage: varne_scene frames [N] | plain N [BOXES] | startup | empty\n");
     return 2;
 }

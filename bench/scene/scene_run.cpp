@@ -83,6 +83,18 @@ void SceneRun::hold(unsigned key) const { keys[key] = true; }
 
 void SceneRun::release(unsigned key) const { keys[key] = false; }
 
+void SceneRun::dispatchMessages() const {
+    for (plat::Message m; plat::PeekMessage(&m);) plat::DispatchMessage(m);
+}
+
+void SceneRun::pointAt(int dx, int dy) const {
+    plat::Rect client;
+    if (!plat::GetClientRect(hWnd, &client)) return;
+    plat::Point at{client.right / 2 + dx, client.bottom / 2 + dy};
+    plat::ClientToScreen(hWnd, &at);
+    plat::SetCursorPos(at.x, at.y);
+}
+
 std::string SceneRun::log() const {
     std::ifstream in(fs::path(folder) / "log.txt");
     std::ostringstream text;

@@ -21,6 +21,10 @@ public:
     void frames(int count, double seconds = 1.0 / 60);
     void hold(unsigned key) const;
     void release(unsigned key) const;
+    // Hands the waiting window messages on (the focus arrives as one).
+    void dispatchMessages() const;
+    // Puts the pointer dx, dy pixels from the centre of the scene window.
+    void pointAt(int dx, int dy) const;
     std::string log() const;
 
     // The repository's configuration, without multisampling when antialias

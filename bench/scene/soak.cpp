@@ -4,7 +4,6 @@
 // every body's transform stays finite.
 //   varne_soak [frames]    default 20000 frames at 1/60 s
 // Exits 0 when both hold, 1 otherwise.
-#include "app/glwindow.h"
 #include "app/main.h"
 #include "bench/scene/scene_run.h"
 #include "physics/newton_primitive.h"
@@ -87,15 +86,10 @@ int firstNonFiniteBody() {
 // The scene pins the pointer to its window's centre while the window has the focus; the focus
 // arrives as a window message.
 void applyInput(const SceneRun& run, const Phase& previous, const Phase& current, int frame) {
-    for (plat::Message m; plat::PeekMessage(&m);) plat::DispatchMessage(m);
+    run.dispatchMessages();
     for (unsigned k : previous.held) run.release(k);
     for (unsigned k : current.held) run.hold(k);
-    plat::Rect client;
-    if ((current.dx || current.dy) && frame % 2 == 0 && plat::GetClientRect(hWnd, &client)) {
-        plat::Point home{client.right / 2 + current.dx, client.bottom / 2 + current.dy};
-        plat::ClientToScreen(hWnd, &home);
-        plat::SetCursorPos(home.x, home.y);
-    }
+    if ((current.dx || current.dy) && frame % 2 == 0) run.pointAt(current.dx, current.dy);
 }
 
 // Resident memory as found, then after handing the allocator's free pages

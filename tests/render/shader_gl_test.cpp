@@ -1,9 +1,12 @@
 // Shaders on a real context: a source that does not compile is logged in
 // order with the compiler's words, shown, and the program asked to quit; the
-// shipped lighting pair puts its highlight where the eye sees the light mirrored.
+// shipped lighting pair puts its highlight where the eye sees the light mirrored,
+// and draws the scene as the textbook formula does.
+#include "bench/scene/scene_run.h"
 #include "render/gl_entry.h"
 #include "render/shader.h"
 #include "scene/camera.h"
+#include "scene/frame.h"
 #include "scene/setup.h"
 #include "scene/uniforms.h"
 #include "support/gl_window.h"
@@ -73,4 +76,42 @@ TEST(ShaderGL, TheLightingHighlightCentresWhereTheLightMirrorsIntoTheEye) {
     EXPECT_GT(peak, 100);
     EXPECT_NEAR(sumX / count, 128 * (1 + 20 / (155 * std::tan(M_PI / 8))), 2.0);
     EXPECT_NEAR(sumY / count, 128, 2.0);
+}
+
+// The lighting as the textbook writes it, the highlight by pow: the shipped
+// shader must draw the scene's bodies as this does.
+const char* const kTextbookFragment = R"(#version 110
+uniform vec3 color; uniform float dif; uniform int isTex; uniform sampler2D skin;
+varying vec3 surface, normal, light;
+void main()
+{
+    vec3 n = normalize(normal), l = normalize(light - surface), v = normalize(-surface);
+    float diffuse = max(dot(n, l), 0.0);
+    float highlight = diffuse > 0.0 ? pow(max(dot(reflect(-l, n), v), 0.0), 24.0) : 0.0;
+    vec3 base = isTex == 1 ? texture2D(skin, gl_TexCoord[0].st).rgb : color;
+    gl_FragColor = vec4(base * (0.3 + (0.4 + dif) * diffuse) + vec3(0.5 * highlight), 1.0);
+})";
+
+TEST(ShaderGL, TheShippedLightingDrawsTheSceneAsTheTextbookFormulaDoes) {
+    SceneRun run(SceneRun::RepositoryConfig(false));
+    ASSERT_TRUE(run.ready());
+    run.frames(60);  // the bodies lie on the floor
+    active = false;  // the pointer turns nothing between the two pictures
+    writeFile("textbook.frag", kTextbookFragment);
+    const unsigned shipped = shd, textbook = LoadGLShader(kVertex.c_str(), "textbook.frag");
+    auto picture = [](unsigned program) {
+        shd = program;
+        DrawGLScene();
+        std::vector<unsigned char> rgb(800 * 600 * 3);
+        glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        return rgb;
+    };
+    const auto ours = picture(shipped), theirs = picture(textbook);
+    int most = 0, differing = 0;
+    for (size_t i = 0; i < ours.size(); ++i) {
+        const int d = std::abs(ours[i] - theirs[i]);
+        most = std::max(most, d), differing += d > 0;
+    }
+    EXPECT_LE(most, 1);  // a driver may round a power and a product apart
+    EXPECT_LT(differing, 800 * 600 / 100);
 }
