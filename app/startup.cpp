@@ -39,7 +39,7 @@ bool StartRun(const char* title) {
     if (moved)
         log_txt("Running in %s: the working directory %s has no data/config.txt or "
                 "data/settings.txt",
-                folder.c_str(), workDir.c_str());
+                folder.string().c_str(), workDir.string().c_str());
     if (plat::HasDisplay()) return true;
     const char* const message = "no display: set DISPLAY, or run under xvfb-run";
     std::fprintf(stderr, "%s\n", message);

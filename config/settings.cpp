@@ -60,7 +60,7 @@ void Settings3D::loadSets() {
     if (!file.data) {
         std::error_code error;
         log_msg("Could not load Configuration file! Tried %s in the working directory %s",
-                kConfigFile, std::filesystem::current_path(error).c_str());
+                kConfigFile, std::filesystem::current_path(error).string().c_str());
         plat::PostQuitMessage(0);
         return;
     }

@@ -1,8 +1,7 @@
 // The audio library's device: opening and releasing the OpenAL output with
 // its feeder thread, stopping and resuming output, error codes and the CPU figure.
 #include "platform/bass_internal.h"
-
-#include <alsa/asoundlib.h>
+#include "platform/window.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -18,13 +17,10 @@ bool no3DForced() {
     return value && std::strcmp(value, "1") == 0;
 }
 
-// ALSA reports each device it cannot open on standard error; a missing device
-// is the caller's to report.
-void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
-
 bool openDevice(Output& out, std::uint32_t freq) {
-    snd_lib_error_set_handler(ignoreAlsaError);
-    setenv("ALSOFT_LOGLEVEL", "0", 0);  // OpenAL Soft likewise, unless asked to log
+    quietSystemAudioErrors();
+    // OpenAL Soft keeps quiet too, unless asked to log.
+    if (!std::getenv("ALSOFT_LOGLEVEL")) plat::SetEnvironmentVariable("ALSOFT_LOGLEVEL", "0");
     out.device = alcOpenDevice(nullptr);
     if (!out.device) return false;
     const ALCint attributes[] = {ALC_FREQUENCY, ALCint(freq), 0};

@@ -128,4 +128,8 @@ void applyPlace(Stream& s, const Factors& factors);
 
 void runFeeder();
 
+// Keeps the system's audio layer from writing about devices it cannot open to
+// standard error: a missing device is the caller's to report.
+void quietSystemAudioErrors();
+
 }  // namespace bass_al

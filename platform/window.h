@@ -188,6 +188,9 @@ bool QueryPerformanceFrequency(std::int64_t* frequency);
 // The folder the executable is in, ending in a separator; empty when unknown.
 std::string ProgramFolder();
 
+// Sets a variable of this process's environment; a null value removes it.
+bool SetEnvironmentVariable(const char* name, const char* value);
+
 }  // namespace plat
 
 namespace plat {

@@ -30,20 +30,20 @@ TEST_F(GLWindowTest, TeardownTwiceShutsDownAndReleasesOnce) {
     KillGLWindow(true);
     KillGLWindow(true);
     EXPECT_EQ(hRC, nullptr);
-    EXPECT_EQ(countOf(readFile("log.txt"), "Program Shutdown..."), 1);
-    EXPECT_EQ(countOf(readFile("log.txt"), "Failed."), 0);
+    EXPECT_EQ(countOf(readLog(), "Program Shutdown..."), 1);
+    EXPECT_EQ(countOf(readLog(), "Failed."), 0);
 }
 
 TEST_F(GLWindowTest, ARefusedFullscreenModeAnsweredNoCloses) {
     EXPECT_FALSE(open("no", 1024, true));
-    EXPECT_EQ(countOf(readFile("log.txt"), "Instead? : no\nProgram Will Now Close.\n"), 1);
+    EXPECT_EQ(countOf(readLog(), "Instead? : no\nProgram Will Now Close.\n"), 1);
     EXPECT_EQ(hWnd, nullptr);
 }
 
 // Answered yes, the question is asked once though multisampling rebuilds the window.
 TEST_F(GLWindowTest, ARefusedFullscreenModeAnsweredYesRunsInAWindowOfAtLeastOnePixel) {
     ASSERT_TRUE(open("yes", 1024, true, "[3D-VARNE-CFG]\nANTIALIAS yes\n"));
-    const std::string log = readFile("log.txt");
+    const std::string log = readLog();
     EXPECT_EQ(countOf(log, "xFSAA Enabled"), 1);
     EXPECT_EQ(countOf(log, "Instead? : yes"), 1);
     EXPECT_FALSE(settings->doFullscreen());

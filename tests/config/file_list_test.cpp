@@ -40,7 +40,6 @@ TEST(FileList, AMissingFileOrLogoNameIsLoggedWithTheFileName) {
     EXPECT_STREQ(LoadFileList(false).font, "f.bmp");
     writeFile("data/settings.txt", "[FILES]\nFONT: f.bmp\n");
     EXPECT_STREQ(LoadFileList(true).font, "f.bmp");
-    EXPECT_EQ(readFile("log.txt"),
-              "Could not open data/settings.txt: the texts are drawn without a font\n"
-              "data/settings.txt: no LOGO: name of 1 to 63 characters after the font\n");
+    EXPECT_EQ(readLog(), "Could not open data/settings.txt: the texts are drawn without a font\n"
+                         "data/settings.txt: no LOGO: name of 1 to 63 characters after the font\n");
 }

@@ -34,7 +34,7 @@ TEST(Menu, ArrowsMoveOneStepWhenReleasedAndStopAtTheEndsAndEnterStoresTheMode) {
     EXPECT_EQ(settings->ScreenX(), 1024);
     EXPECT_EQ(settings->ScreenY(), 768);
     EXPECT_FALSE(settings->doFullscreen());
-    EXPECT_EQ(countOf(readFile("log.txt"), "Resolution 1024x768 at 16 bpp, Fullscreen: 0\n"
-                                           "Loading Configuration..."),
+    EXPECT_EQ(countOf(readLog(), "Resolution 1024x768 at 16 bpp, Fullscreen: 0\n"
+                                 "Loading Configuration..."),
               1);
 }

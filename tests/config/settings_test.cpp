@@ -21,7 +21,7 @@ TEST(Settings, TokensPairUpWhateverTheLinesAndTheFirstOfEqualKeysWins) {
         store.addSets(c.text);
         EXPECT_STREQ(store.getSetting(c.key), c.value) << c.text;
     }
-    EXPECT_EQ(countOf(readFile("log.txt"), "data/config.txt: no [3D-VARNE-CFG] header"), 1);
+    EXPECT_EQ(countOf(readLog(), "data/config.txt: no [3D-VARNE-CFG] header"), 1);
 }
 
 TEST(Settings, PairsPastTheHundredthAndCharactersPastThe149thAreDroppedAndLogged) {
@@ -33,7 +33,7 @@ TEST(Settings, PairsPastTheHundredthAndCharactersPastThe149thAreDroppedAndLogged
     EXPECT_EQ(store.numSets, 100);
     EXPECT_EQ(store.sets[0].key, std::string(149, 'k'));
     EXPECT_EQ(store.sets[0].value, std::string(149, 'v'));
-    EXPECT_EQ(countOf(readFile("log.txt"), "data/config.txt: 2 pairs past the first 100 dropped, "
-                                           "1 tokens cut to 149 characters\n"),
+    EXPECT_EQ(countOf(readLog(), "data/config.txt: 2 pairs past the first 100 dropped, "
+                                 "1 tokens cut to 149 characters\n"),
               1);
 }

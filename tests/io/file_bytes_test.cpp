@@ -17,7 +17,7 @@ TEST(FileBytes, FoldersAndFilesOverTheLimitAreRefusedWithALineMissingFilesQuietl
     EXPECT_EQ(ReadFileBytes("models", 100).data, nullptr);
     EXPECT_EQ(ReadFileBytes("five", 4).data, nullptr);
     EXPECT_EQ(ReadFileBytes("missing", 100).data, nullptr);
-    EXPECT_EQ(readFile("log.txt"), "models is a folder\nfive is too large: 5 bytes\n");
+    EXPECT_EQ(readLog(), "models is a folder\nfive is too large: 5 bytes\n");
 
     const FileBytes whole = ReadFileBytes("five", 5), empty = ReadFileBytes("empty", 5);
     EXPECT_EQ(whole.text(), "12345");

@@ -132,12 +132,12 @@ TEST_F(Physics, TheScenesHingeStopHoldsThePairWhileItFalls) {
 }
 
 TEST_F(Physics, AModelThatYieldsNoVerticesMakesNoBodyAndAsksToQuit) {
-    setenv("VARNE_MESSAGEBOX", "yes", 1);
+    plat::SetEnvironmentVariable("VARNE_MESSAGEBOX", "yes");
     takeMessages();  // whatever other tests left waiting
     NewtonModel model(world, "data/models/missing.txt", newV(30, 30, 10), 40, 1.0f);
     EXPECT_EQ(model.getBody(), nullptr);
-    EXPECT_EQ(countOf(readFile("log.txt"), "*loading Vertices for Collision character\ncouldn't "
-                                           "get Vertices from Model,\rProgram will now close!"),
+    EXPECT_EQ(countOf(readLog(), "*loading Vertices for Collision character\ncouldn't "
+                                 "get Vertices from Model,\rProgram will now close!"),
               1);
     const std::vector<plat::Message> posted = takeMessages();
     EXPECT_TRUE(!posted.empty() && posted[0].message == plat::WM_QUIT);
@@ -160,7 +160,7 @@ TEST_F(Physics, ABodyWhoseMotionTurnsNonFiniteIsFrozenAtItsLastPlaceAndLoggedOnc
     EXPECT_TRUE(after.x == before.x && after.y == before.y && after.z == before.z);
     EXPECT_NEAR(neighbour.getPosition().y, 50 - 4.9f * 0.55f * 0.55f, 0.1f);
     broken.getPosition();  // asked again, logged once
-    EXPECT_EQ(countOf(readFile("log.txt"), "a box body stopped moving in finite numbers: frozen at "
-                                           "(0, 4"),
+    EXPECT_EQ(countOf(readLog(), "a box body stopped moving in finite numbers: frozen at "
+                                 "(0, 4"),
               1);
 }

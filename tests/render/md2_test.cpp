@@ -57,7 +57,7 @@ TEST(Md2Decode, DamagedFilesAreRefusedWithTheBadFieldAndLeaveNothing) {
         MD2Data m;
         EXPECT_FALSE(decode(file, &m)) << c.file;
         EXPECT_TRUE(m.vertices.empty() && m.pixelCoords.empty() && m.triangles.empty()) << c.file;
-        EXPECT_EQ(readFile("log.txt"), std::string("bad MD2 m.md2: ") + c.logged + "\n");
+        EXPECT_EQ(readLog(), std::string("bad MD2 m.md2: ") + c.logged + "\n");
     }
 }
 
@@ -69,5 +69,5 @@ TEST(ModelDescription, AMissingLabelIsNamedWithItsFile) {
                                        &files));
     EXPECT_EQ(files.modelFile[0], '\0');
     EXPECT_STREQ(files.skinFile, "");
-    EXPECT_EQ(readFile("log.txt"), "gem.txt: does not begin with the label MODELFILE:\n");
+    EXPECT_EQ(readLog(), "gem.txt: does not begin with the label MODELFILE:\n");
 }

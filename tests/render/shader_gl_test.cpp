@@ -36,7 +36,7 @@ TEST(ShaderGL, ABrokenSourceIsLoggedInOrderShownAndAsksToQuit) {
     EXPECT_NE(LoadGLShader("bad.vert", kFragment.c_str()), 0u);  // still linked and returned
     EXPECT_TRUE(std::ranges::any_of(takeMessages(),
                                     [](auto m) { return m.message == plat::WM_QUIT; }));
-    const std::string log = readFile("log.txt");
+    const std::string log = readLog();
     size_t at = 0;
     for (const char* part :
          {"*vertex shader compiler log:\n", "notDeclared", "\nError in Vertex Shader bad.vert\n",

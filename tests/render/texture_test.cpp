@@ -76,7 +76,7 @@ TEST(TextureFiles, GiveRowsBottomFirstWithoutFillOrOneLogLineAndNoPixels) {
             EXPECT_EQ(Pixels(t.pixels, t.pixels + size), c.pixels) << c.file;
             std::free(t.pixels);
         }
-        const std::string log = readFile("log.txt");
+        const std::string log = readLog();
         const int lines = c.logged ? int(loaded.size()) : 0;  // one for each load
         EXPECT_EQ(countOf(log, "\n"), lines) << c.file << ": " << log;
         if (c.logged) EXPECT_EQ(countOf(log, c.logged), lines) << log;
@@ -90,5 +90,5 @@ TEST(TextureFiles, AFailedLoadUploadsNothing) {
         const texture_t t = LoadTexture(name, true);
         EXPECT_TRUE(t.glTexture == 0 && t.pixels == nullptr) << name;
     }
-    EXPECT_EQ(countOf(readFile("log.txt"), "generating texture"), 0);
+    EXPECT_EQ(countOf(readLog(), "generating texture"), 0);
 }

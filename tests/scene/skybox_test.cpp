@@ -23,7 +23,7 @@ TEST(Skybox, NamesFollowTheirLabelsInOrderAndFitFiftyCharacters) {
         EXPECT_EQ(wrong.textures[i].name, wantBeforeTheWrongLabel[i]) << i;
     }
     EXPECT_EQ(sky.textures[0].glTexture, 0u);
-    const std::string log = readFile("log.txt");
+    const std::string log = readLog();
     EXPECT_EQ(countOf(log, "Skybox: sky.txt: no name of 1 to 50 characters after SKY2:"), 1);
     EXPECT_EQ(countOf(log, "Skybox: wrong.txt: no SKY2: label"), 1);
     EXPECT_EQ(countOf(log, "Skybox: could not open no.txt"), 1);

@@ -3,12 +3,12 @@
 // what the music sounds like, read back by hand from what the writer recorded
 // in real time.
 #include "platform/bass_internal.h"
+#include "platform/window.h"
 #include "sound/sound.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -26,14 +26,13 @@ const struct WaveWriter {
                   "[general]\nfrequency = 44100\nchannels = stereo\nsample-type = int16\n"
                   "dither = false\n[wave]\nfile = " +
                       base + ".wav\n");
-        setenv("ALSOFT_CONF", (base + ".ini").c_str(), 1);
-        setenv("ALSOFT_DRIVERS", "wave", 1);
+        plat::SetEnvironmentVariable("ALSOFT_CONF", (base + ".ini").c_str());
+        plat::SetEnvironmentVariable("ALSOFT_DRIVERS", "wave");
     }
-    ~WaveWriter() {
-        std::filesystem::remove(base + ".wav"), std::filesystem::remove(base + ".ini");
-    }
+    ~WaveWriter() { std::filesystem::remove_all(folder); }
 
-    std::string base = "/tmp/varne-sound-" + std::to_string(getpid());
+    std::filesystem::path folder = makeTempFolder("varne-sound-");
+    std::string base = (folder / "out").generic_string();
 } output;
 
 // A mono 16-bit WAV of a sine of `hz` at amplitude 0.5.
@@ -75,8 +74,8 @@ class Sound : public testing::Test {
 protected:
     void SetUp() override {
         writeTone("mono.wav", 440, 0.1, 22050);
-        unsetenv("VARNE_AUDIO_NO3D");
-        setenv("VARNE_MESSAGEBOX", "yes", 1);
+        plat::SetEnvironmentVariable("VARNE_AUDIO_NO3D", nullptr);
+        plat::SetEnvironmentVariable("VARNE_MESSAGEBOX", "yes");
     }
     void TearDown() override { killSound(); }
 
@@ -96,15 +95,14 @@ TEST_F(Sound, TheDeviceOpensOnceClosesOnceAndForgetsItsStreams) {
 }
 
 TEST_F(Sound, WithoutA3DDeviceItWarnsOnceAndStillPlaysTheMusicAtItsVolume) {
-    setenv("VARNE_AUDIO_NO3D", "1", 1);
+    plat::SetEnvironmentVariable("VARNE_AUDIO_NO3D", "1");
     initSound();
     playSound("mono.wav", 75);
     std::uint32_t volume = 0;
     EXPECT_TRUE(BASS_ChannelGetAttributes(soundStream, nullptr, &volume, nullptr) && volume == 75);
     EXPECT_EQ(load3DSound("mono.wav"), 0u);  // positional sources need 3D
-    EXPECT_EQ(countOf(readFile("log.txt"),
-                      "Kein 3D-Sound unterstuetzt! Es wird nur Hintergrundmusik gespielt"),
-              1);
+    EXPECT_EQ(
+        countOf(readLog(), "Kein 3D-Sound unterstuetzt! Es wird nur Hintergrundmusik gespielt"), 1);
 }
 
 // Volume is linear amplitude. At 100 a centred source leaves each of the two
@@ -152,7 +150,7 @@ TEST_F(Sound, WithoutADeviceItSaysOnceThatItRunsSilentAndNothingOnStandardError)
     playSound("mono.wav", 100);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     std::filesystem::remove(writerFile);
-    const std::string log = readFile("log.txt");
+    const std::string log = readLog();
     EXPECT_EQ(countOf(log, "no audio device: running silent\n"), 1);
     EXPECT_EQ(countOf(log, "is not played"), 0);
 }

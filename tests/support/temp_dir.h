@@ -4,16 +4,25 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
 namespace testing_support {
 
+// Makes a folder of this process's own in the system's temporary folder.
+inline std::filesystem::path makeTempFolder(const std::string& prefix) {
+    std::random_device random;
+    for (;;) {
+        auto path = std::filesystem::temp_directory_path() / (prefix + std::to_string(random()));
+        if (std::filesystem::create_directory(path)) return path;
+    }
+}
+
 // Makes a fresh folder, works inside it, and goes back and removes it after.
 struct TempDir {
     TempDir() : previous(std::filesystem::current_path()) {
-        char pattern[] = "/tmp/varne-test-XXXXXX";
-        std::filesystem::current_path(path = mkdtemp(pattern));
+        std::filesystem::current_path(path = makeTempFolder("varne-test-"));
     }
     ~TempDir() {
         std::filesystem::current_path(previous);
@@ -22,15 +31,21 @@ struct TempDir {
     std::filesystem::path previous, path;
 };
 
-inline void writeFile(const std::string& name, const std::string& content) {
-    std::filesystem::path p(name);
-    if (p.has_parent_path()) std::filesystem::create_directories(p.parent_path());
+inline void writeFile(const std::filesystem::path& name, const std::string& content) {
+    if (name.has_parent_path()) std::filesystem::create_directories(name.parent_path());
     std::ofstream(name, std::ios::binary) << content;
 }
 
-inline std::string readFile(const std::string& name) {
+inline std::string readFile(const std::filesystem::path& name) {
     std::ostringstream text;
     text << std::ifstream(name, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+// The log as the program writes it, a text file: its lines end in "\n" on every system.
+inline std::string readLog() {
+    std::ostringstream text;
+    text << std::ifstream("log.txt").rdbuf();
     return text.str();
 }
 

@@ -1,0 +1,12 @@
+// The process environment on POSIX systems.
+#include "platform/window.h"
+
+#include <cstdlib>
+
+namespace plat {
+
+bool SetEnvironmentVariable(const char* name, const char* value) {
+    return (value ? setenv(name, value, 1) : unsetenv(name)) == 0;
+}
+
+}  // namespace plat

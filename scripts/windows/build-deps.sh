@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# Builds the Windows libraries the program needs from Debian's own source
+# packages with the MinGW-w64 toolchain, into a cache outside the source tree:
+# DLLs of SDL2, OpenAL Soft and libsndfile (its codecs inside), static zlib,
+# libpng, Bullet and GoogleTest. A library is built again only when its recipe,
+# the shared part of this script, the toolchain file, the source versions apt
+# offers or a library it uses changes: each has a stamp holding their hash.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/../.." && pwd)
+cache=${VARNE_WIN_CACHE:-$HOME/.cache/3d-varne-win}
+prefix=$cache/prefix
+jobs=${JOBS:-1}
+toolchain=$root/cmake/mingw-w64.cmake
+mkdir -p "$cache/src" "$cache/build" "$cache/stamps"
+
+# The versions of source package $1 that apt knows, newest first.
+source_versions() { apt-cache showsrc "$1" | awk '/^Version:/{print $2}' | sort -rVu; }
+
+# Unpacks the newest version of source package $1 that the archive still
+# holds (Debian's patches applied) and prints its folder.
+fetch() {
+  local version dir tmp=$cache/src/.fetch
+  for version in $(source_versions "$1"); do
+    dir=$cache/src/$1_${version//:/_}
+    rm -rf "$tmp" && mkdir "$tmp"
+    if [ -d "$dir" ] || (cd "$tmp" && apt-get source -qq "$1=$version" >/dev/null 2>&1); then
+      [ -d "$dir" ] || mv "$tmp"/*/ "$dir"
+      rm -rf "$tmp"
+      echo "$dir"
+      return
+    fi
+    echo "windows deps: apt-get source $1=$version failed" >&2
+  done
+  return 1
+}
+
+# Configures, builds and installs the CMake project in $1 into the prefix, in
+# place of what its last build installed; further arguments are cache
+# settings. Output goes to a log shown on failure.
+cmake_install() {
+  local src=$1 build=$cache/build/$(basename "$1")
+  shift
+  [ -f "$build/install_manifest.txt" ] && xargs rm -f <"$build/install_manifest.txt"
+  rm -rf "$build"
+  {
+    cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" "$@" &&
+      nice -n 19 cmake --build "$build" -j "$jobs" && cmake --install "$build"
+  } >"$build.log" 2>&1 || { tail -n 40 "$build.log" >&2; echo "failed: see $build.log" >&2; exit 1; }
+}
+
+# The codecs are static, inside libsndfile's DLL; without the stack and
+# buffer checks that would need MinGW's libssp there too.
+codec=(-DBUILD_SHARED_LIBS=OFF -DBUILD_TESTING=OFF)
+build_ogg() { cmake_install "$1" "${codec[@]}" -DINSTALL_DOCS=OFF; }
+build_vorbis() { cmake_install "$1" "${codec[@]}"; }
+# Opus's release lacks a file its CMake build includes: it builds with its configure script.
+build_opus() {
+  local build=$cache/build/opus
+  rm -rf "$build" && mkdir -p "$build"
+  (cd "$build" && "$1/configure" --host=x86_64-w64-mingw32 CC=x86_64-w64-mingw32-gcc-posix \
+    CPPFLAGS=-D_FORTIFY_SOURCE=0 --prefix="$prefix" --disable-shared --disable-doc \
+    --disable-extra-programs --disable-stack-protector &&
+    nice -n 19 make -j "$jobs" && make install) >"$build.log" 2>&1 ||
+    { tail -n 40 "$build.log" >&2; exit 1; }
+}
+build_flac() {
+  cmake_install "$1" "${codec[@]}" -DWITH_OGG=ON -DBUILD_CXXLIBS=OFF -DBUILD_PROGRAMS=OFF \
+    -DBUILD_EXAMPLES=OFF -DBUILD_DOCS=OFF -DINSTALL_MANPAGES=OFF -DWITH_STACK_PROTECTOR=OFF \
+    -DWITH_FORTIFY_SOURCE=OFF
+}
+build_sndfile() {
+  cmake_install "$1" -DBUILD_SHARED_LIBS=ON -DBUILD_TESTING=OFF -DCMAKE_C_FLAGS=-DFLAC__NO_DLL \
+    -DENABLE_EXTERNAL_LIBS=ON -DENABLE_MPEG=OFF -DBUILD_PROGRAMS=OFF -DBUILD_EXAMPLES=OFF \
+    -DBUILD_REGTEST=OFF -DENABLE_CPACK=OFF -DINSTALL_MANPAGES=OFF
+}
+build_openal() {
+  cmake_install "$1" -DALSOFT_UTILS=OFF -DALSOFT_EXAMPLES=OFF -DALSOFT_TESTS=OFF \
+    -DALSOFT_NO_CONFIG_UTIL=ON -DALSOFT_INSTALL_CONFIG=OFF -DALSOFT_INSTALL_HRTF_DATA=OFF \
+    -DALSOFT_INSTALL_AMBDEC_PRESETS=OFF
+}
+# zlib and libpng are static, inside the program. Debian's zlib source lacks the
+# resource file zlib's CMake build needs on Windows: it builds with its configure script.
+build_zlib() {
+  local build=$cache/build/zlib
+  rm -rf "$build" && cp -r "$1" "$build"
+  (cd "$build" && CHOST=x86_64-w64-mingw32 CC=x86_64-w64-mingw32-gcc-posix \
+    ./configure --static --prefix="$prefix" && nice -n 19 make -j "$jobs" libz.a &&
+    make install) >"$build.log" 2>&1 || { tail -n 40 "$build.log" >&2; exit 1; }
+}
+build_png() { cmake_install "$1" -DPNG_SHARED=OFF -DPNG_STATIC=ON -DPNG_TESTS=OFF; }
+build_sdl2() { cmake_install "$1" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF; }
+# Bullet's precision follows the build machine's, so both builds simulate alike.
+# Its libraries draw nothing; Debian's renaming of its CMake calls trips over
+# the OpenGL targets, so OpenGL is not looked for.
+build_bullet() {
+  local double=OFF
+  pkg-config --cflags bullet | grep -q BT_USE_DOUBLE_PRECISION && double=ON
+  cmake_install "$1" -DBUILD_SHARED_LIBS=OFF -DUSE_DOUBLE_PRECISION=$double -DINSTALL_LIBS=ON \
+    -DBUILD_BULLET2_DEMOS=OFF -DBUILD_UNIT_TESTS=OFF -DBUILD_CPU_DEMOS=OFF -DBUILD_EXTRAS=OFF \
+    -DBUILD_OPENGL3_DEMOS=OFF -DBUILD_PYBULLET=OFF -DBUILD_ENET=OFF -DBUILD_CLSOCKET=OFF \
+    -DCMAKE_DISABLE_FIND_PACKAGE_OpenGL=ON
+}
+build_gtest() { cmake_install "$1" -DBUILD_GMOCK=OFF -DBUILD_SHARED_LIBS=OFF; }
+
+# step NAME SOURCE-PACKAGE [LIBRARIES IT USES...]: builds NAME unless its stamp is current.
+step() {
+  local name=$1 package=$2 version dir stamp
+  shift 2
+  if [ "$package" = googletest ]; then
+    version=$(dpkg-query -W -f='${Version}' libgtest-dev) dir=/usr/src/googletest
+  else
+    version=$(source_versions "$package" | tr '\n' ' ')
+    [ -n "$version" ] || { echo "no source package $package: run scripts/install-deps.sh windows" >&2; exit 1; }
+  fi
+  stamp=$({
+    declare -f "build_$name" cmake_install fetch
+    declare -p codec
+    cat "$toolchain"
+    echo "$package $version"
+    for used in "$@"; do cat "$cache/stamps/$used"; done
+  } | sha256sum | cut -d' ' -f1)
+  [ "$(cat "$cache/stamps/$name" 2>/dev/null)" = "$stamp" ] && return
+  [ -n "${dir:-}" ] || dir=$(fetch "$package") || return 1
+  echo "windows deps: building $(basename "$dir")"
+  "build_$name" "$dir"
+  echo "$stamp" >"$cache/stamps/$name"
+}
+
+main() {
+  step sdl2 libsdl2
+  step zlib zlib
+  step png libpng1.6 zlib
+  step ogg libogg
+  step vorbis libvorbis ogg
+  step opus opus
+  step flac flac ogg
+  step sndfile libsndfile ogg vorbis opus flac
+  step bullet bullet
+  step gtest googletest
+  if ! step openal openal-soft; then
+    echo "windows deps: OpenAL Soft could not be fetched or built from Debian's source package;" >&2
+    echo "             the Windows build needs it for its sound and stops here" >&2
+    exit 1
+  fi
+}
+
+# Read whole before it runs, so the script can change while it builds.
+main
