@@ -3,15 +3,17 @@
 #include "app/log.h"
 
 namespace {
-constexpr int kRow = 20;
+constexpr int kRow = 25;
 constexpr float kSpacing = 5, kFirstLayerY = 40, kEdge = 2, kMass = 1;
 }  // namespace
 
+// Every other layer is shifted by half the spacing along x and z, so that its
+// boxes fall into the gaps of the layer below rather than onto its boxes.
 Vertex StressBoxPosition(int index) {
     const int column = index % kRow, row = index / kRow % kRow, layer = index / (kRow * kRow);
-    const float half = float(kRow - 1) * kSpacing / 2;
-    return newV(float(column) * kSpacing - half, kFirstLayerY + float(layer) * kSpacing,
-                float(row) * kSpacing - half);
+    const float start = -float(kRow - 1) * kSpacing / 2 + float(layer % 2) * kSpacing / 2;
+    return newV(start + float(column) * kSpacing, kFirstLayerY + float(layer) * kSpacing,
+                start + float(row) * kSpacing);
 }
 
 void StressBoxes::drop(NewtonWorld* world, int count) {

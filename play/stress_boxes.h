@@ -4,7 +4,7 @@
 
 #include "physics/newton_box.h"
 
-// Where box i of the grid starts: 20 x 20 boxes a layer, 5 units apart, over
+// Where box i of the grid starts: 25 x 25 boxes a layer, 5 units apart, over
 // the middle of the floor, layer upon layer from 40 units up.
 Vertex StressBoxPosition(int index);
 

@@ -6,7 +6,7 @@
 //                          thread's CPU time per scene frame with the pointer
 //                          moving; then the peak memory
 //   varne_scene plain N [B]  the median frame of the scene (with B extra boxes)
-//                          without multisampling, after the bodies have landed
+//                          without multisampling, once the bodies have come to rest
 //   varne_scene startup    sets the scene up, draws one frame and exits
 //   varne_scene empty      opens an empty GL window of the same size the way
 //                          the scene's is opened (a first window to find the
@@ -125,7 +125,7 @@ int plainFrames(int count, int boxes) {
     tools.stressBoxes = boxes;
     SceneRun run(SceneRun::RepositoryConfig(false));
     if (!run.ready()) return 1;
-    run.frames(400);  // the extra boxes fall for about 3 s and settle
+    run.frames(900);  // 15 s: the extra boxes fall for about 3 s, then come to rest
     std::vector<double> ms;
     timeFrames(
         count, [&] { run.frame(); }, ms);
