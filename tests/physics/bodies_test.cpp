@@ -1,17 +1,14 @@
 // The scene's bodies on the physics engine, against mechanics formulas: free
-// fall, mass matrices, resting heights, a push, the hinge, and a model that
-// yields no body.
+// fall, mass matrices, resting heights, a push, the hinge, and motion that
+// turns non-finite.
 //
 // Tolerances follow from the engine's fixed internal steps (at most 1/100 s):
 // a frame's time is simulated up to one step late, and velocity is integrated
 // before position, which adds g t h / 2 to a fall after t seconds.
 #include "physics/newton_box.h"
 #include "physics/newton_cylinder.h"
-#include "physics/newton_model.h"
 #include "physics/newton_sphere.h"
-#include "platform/window.h"
 #include "scene/setup.h"
-#include "support/gl_window.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -129,18 +126,6 @@ TEST_F(Physics, TheScenesHingeStopHoldsThePairWhileItFalls) {
         ASSERT_NEAR(NewtonHingeGetJointAngle(joint), 0, 0.02f) << "frame " << frame;
     }
     EXPECT_LT(child.getPosition().y, 100 - 15);  // it fell: about g t^2 / 2 = 19.6
-}
-
-TEST_F(Physics, AModelThatYieldsNoVerticesMakesNoBodyAndAsksToQuit) {
-    plat::SetEnvironmentVariable("VARNE_MESSAGEBOX", "yes");
-    takeMessages();  // whatever other tests left waiting
-    NewtonModel model(world, "data/models/missing.txt", newV(30, 30, 10), 40, 1.0f);
-    EXPECT_EQ(model.getBody(), nullptr);
-    EXPECT_EQ(countOf(readLog(), "*loading Vertices for Collision character\ncouldn't "
-                                 "get Vertices from Model,\rProgram will now close!"),
-              1);
-    const std::vector<plat::Message> posted = takeMessages();
-    EXPECT_TRUE(!posted.empty() && posted[0].message == plat::WM_QUIT);
 }
 
 // A force that is not a number makes the body's motion non-finite: the engine

@@ -38,8 +38,7 @@ TEST(MouseLook, PinsThePointerToTheWindowCentreOnlyWhileTheWindowHasTheFocus) {
         mouseLook(moved);
         plat::Point at;
         plat::GetCursorPos(&at);
-        EXPECT_EQ(at.x, c.pinned.x) << c.focused << c.minimised;
-        EXPECT_EQ(at.y, c.pinned.y) << c.focused << c.minimised;
+        EXPECT_TRUE(at.x == c.pinned.x && at.y == c.pinned.y) << c.focused << c.minimised;
         EXPECT_FLOAT_EQ(cam.xrot, c.xrot) << c.focused << c.minimised;
         EXPECT_FLOAT_EQ(cam.yrot, c.yrot) << c.focused << c.minimised;
     }
@@ -61,12 +60,11 @@ TEST(Camera, EyeAndForwardAreWhereTheViewMatrixLooks) {
         glGetFloatv(GL_MODELVIEW_MATRIX, m);
         const Vertex points[2] = {camera.eye(),
                                   add(camera.eye(), multScalar(camera.forward(), 10))};
-        const float want[2][3] = {{0, 0, 0}, {0, 0, -10}};
         for (int p = 0; p < 2; ++p)
             for (int row = 0; row < 3; ++row)
                 EXPECT_NEAR(m[row] * points[p].x + m[4 + row] * points[p].y +
                                 m[8 + row] * points[p].z + m[12 + row],
-                            want[p][row], 1e-3f)
+                            row == 2 ? -10.0f * p : 0, 1e-3f)
                     << a[0] << " " << a[1] << " point " << p << " row " << row;
     }
 }
