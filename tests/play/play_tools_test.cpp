@@ -1,18 +1,15 @@
 // The viewer's tools on their own: the simulation clock, the frame statistics,
-// the stress grid, and reset and thrown balls on a real physics world.
+// and reset and thrown balls on a real physics world.
 #include "physics/newton_box.h"
 #include "play/frame_stats.h"
 #include "play/sim_clock.h"
 #include "play/start_states.h"
-#include "play/stress_boxes.h"
 #include "play/thrown_balls.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
-#include <tuple>
 
 // Each row: what is pressed before a frame of 0.1 s, then the simulated time
 // and the state line that frame shows.
@@ -60,21 +57,6 @@ TEST(FrameStats, SummarisesTheLastSecondOnly) {
     EXPECT_DOUBLE_EQ(s.worstFrameMs, 50);
     EXPECT_NEAR(s.physicsMs, 2, 1e-9);
     EXPECT_NEAR(s.drawMs, 4, 1e-9);
-}
-
-// 1000 boxes of edge 2 start apart from each other (axis-aligned, so 2 units
-// between centres along some axis suffice), over the 150 x 150 floor whose top
-// is at y = 5, and above the scene's own bodies' highest start (y = 130 is
-// far; they are at least 20 above the floor's top).
-TEST(StressBoxes, StartInAGridOverTheFloorWithoutTouching) {
-    std::set<std::tuple<long, long, long>> cells;
-    for (int i = 0; i < 1000; ++i) {
-        const Vertex p = StressBoxPosition(i);
-        const auto cell =
-            std::tuple(std::lround(p.x / 2.5f), std::lround(p.y / 2.5f), std::lround(p.z / 2.5f));
-        EXPECT_TRUE(std::fabs(p.x) <= 74 && std::fabs(p.z) <= 74 && p.y >= 25) << i;
-        EXPECT_TRUE(cells.insert(cell).second) << i;
-    }
 }
 
 class PlayPhysics : public testing::Test {
