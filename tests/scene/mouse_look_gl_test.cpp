@@ -9,14 +9,6 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-static void focus(plat::Window* window, bool focused) {
-    SDL_Event e{};
-    e.window = {SDL_WINDOWEVENT, 0, SDL_GetWindowID(window->sdl),
-                Uint8(focused ? SDL_WINDOWEVENT_FOCUS_GAINED : SDL_WINDOWEVENT_FOCUS_LOST)};
-    SDL_PushEvent(&e);
-    for (plat::Message m; plat::PeekMessage(&m);) {}
-}
-
 TEST(MouseLook, PinsThePointerToTheWindowCentreOnlyWhileTheWindowHasTheFocus) {
     testing_support::TestGLWindow window(256, 192);  // at (0, 0): its centre is (128, 96)
     const struct {
@@ -27,7 +19,12 @@ TEST(MouseLook, PinsThePointerToTheWindowCentreOnlyWhileTheWindowHasTheFocus) {
                  {false, false, {168, 76}, 0, 0},
                  {true, true, {168, 76}, 0, 0}};
     for (const auto& c : cases) {
-        focus(window.window, c.focused);
+        SDL_Event focus{};
+        focus.window = {
+            SDL_WINDOWEVENT, 0, SDL_GetWindowID(window.window->sdl),
+            Uint8(c.focused ? SDL_WINDOWEVENT_FOCUS_GAINED : SDL_WINDOWEVENT_FOCUS_LOST)};
+        SDL_PushEvent(&focus);
+        testing_support::takeMessages();
         active = !c.minimised;
         FrameInput taking, moved;
         ReadPointer(taking);  // takes the pointer, or leaves it
