@@ -56,10 +56,10 @@ TEST(Recording, FramesComeBackBitForBitAndTheFileEndsWithTheCrcOfAllBefore) {
 TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
     TempDir dir;
     // Header 0-23 (magic, version, record size, mode, boxes), frames 24-121, count, CRC.
+    // The file is cut to `length` after `flip` is XOR-ed into byte `at`.
     const struct {
         RecordingHeader header;
-        std::size_t length,
-            at;  // the file is cut to `length` after `flip` is XOR-ed into byte `at`
+        std::size_t length, at;
         unsigned char flip;
         const char* refusal;
     } cases[] = {

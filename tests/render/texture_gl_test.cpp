@@ -66,22 +66,16 @@ TEST(TextureGL, UnbindAllSwitchesUnitsZeroToThreeOffAndLeavesUnitThreeActive) {
     MultiTexturing();
     ASSERT_TRUE(multitex);
     const texture_t t = LoadTexture((kSeeds + "bmp/1x1.bmp").c_str(), true);
-    auto active = [] {
-        GLint u = 0;
-        glGetIntegerv(GL_ACTIVE_TEXTURE_ARB, &u);
-        return u;
-    };
     for (int unit = 0; unit < 4; ++unit) glBindTex(t, unit);
     glUnbindAll();
-    EXPECT_EQ(active(), GL_TEXTURE3_ARB);
+    GLint active = 0;
+    glGetIntegerv(GL_ACTIVE_TEXTURE_ARB, &active);
+    EXPECT_EQ(active, GL_TEXTURE3_ARB);
     EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_ALPHA_TEST));
     for (int unit = 0; unit < 4; ++unit) {
         glext::glActiveTextureARB(GLenum(GL_TEXTURE0_ARB + unit));
         EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << unit;
     }
-    glBindTex(t, 0);
-    EXPECT_EQ(active(), GL_TEXTURE0_ARB);
-    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
 }
 
 // Glyphs are 16 units square and 10 apart, their bottoms at 530 - y; a byte
@@ -107,9 +101,8 @@ TEST(FontGL, GlyphsLandOnTheVirtualScreen) {
         return box;
     };
     EXPECT_EQ(litBox(glPrint, "AA"), (std::array{50, 430, 75, 445}));
-    EXPECT_EQ(litBox(glPrint, "\x01\xC8"
-                              "A"),
-              (std::array{70, 430, 85, 445}));                              // no glyph
+    // Two bytes without a glyph, then 'A'.
+    EXPECT_EQ(litBox(glPrint, "\x01\xC8\x41"), (std::array{70, 430, 85, 445}));
     EXPECT_EQ(litBox(glPrintSmall, "AA"), (std::array{50, 430, 83, 453}));  // 20.8 x 24, 13 apart
 }
 
