@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 // Keeps every frame's input in the recording as the frame saw it.
@@ -76,7 +75,8 @@ bool ScriptedRun::prepare(RunOptions given) {
     if (options.replay.empty()) return true;
     std::string error;
     std::optional<Recording> recording = ReadRecording(options.replay, error);
-    if (!recording) {
+    if (recording && recording->frames.empty()) error = options.replay + ": holds no frame";
+    if (!recording || !error.empty()) {
         std::fprintf(stderr, "3d-varne: --replay: %s\n", error.c_str());
         return false;
     }
