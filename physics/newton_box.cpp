@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 
 NewtonBox::NewtonBox(NewtonWorld* w, Vertex position, float m, float edge)
     : NewtonBox(w, position, m, edge, edge, edge) {}
@@ -62,12 +63,51 @@ float squaredDistance(Vertex a, Vertex b) {
     return d.x * d.x + d.y * d.y + d.z * d.z;
 }
 
+// The six planes of the current view volume in the space the model-view
+// matrix takes in (world space for the scene), each facing inwards.
+class ViewVolume {
+public:
+    ViewVolume() {
+        float projection[16], modelView[16], m[16];
+        glGetFloatv(GL_PROJECTION_MATRIX, projection);
+        glGetFloatv(GL_MODELVIEW_MATRIX, modelView);
+        for (int column = 0; column < 4; ++column)
+            for (int row = 0; row < 4; ++row) {
+                m[column * 4 + row] = 0;
+                for (int k = 0; k < 4; ++k)
+                    m[column * 4 + row] += projection[k * 4 + row] * modelView[column * 4 + k];
+            }
+        for (int plane = 0; plane < 6; ++plane) {
+            const float side = plane % 2 ? -1.0f : 1.0f;  // left, right, bottom, top, near, far
+            float length = 0;
+            for (int column = 0; column < 4; ++column) {
+                planes[plane][column] = m[column * 4 + 3] + side * m[column * 4 + plane / 2];
+                if (column < 3) length += planes[plane][column] * planes[plane][column];
+            }
+            for (float& value : planes[plane]) value /= std::sqrt(length);
+        }
+    }
+    // Whether any of the sphere may be inside.
+    bool touches(Vertex centre, float radius) const {
+        for (const auto& p : planes)
+            if (p[0] * centre.x + p[1] * centre.y + p[2] * centre.z + p[3] < -radius) return false;
+        return true;
+    }
+
+private:
+    float planes[6][4];
+};
+
 }  // namespace
 
 void BoxBatch::draw(const std::vector<std::unique_ptr<NewtonBox>>& boxes, Vertex eye) {
     nearestFirst.clear();
-    for (const auto& box : boxes)
-        nearestFirst.push_back({squaredDistance(box->getPosition(), eye), box.get()});
+    const ViewVolume view;
+    for (const auto& box : boxes) {
+        const Vertex centre = box->getPosition();
+        if (view.touches(centre, vlength(box->size) / 2))
+            nearestFirst.push_back({squaredDistance(centre, eye), box.get()});
+    }
     std::sort(nearestFirst.begin(), nearestFirst.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     positions.clear();

@@ -17,8 +17,9 @@ public:
 // Vertex and normal arrays of many boxes, each box's six faces moved to its
 // current pose on the CPU, so that all of them draw in one call: the same
 // quads as each box's draw, without a draw call and matrix change a box.
-// The boxes nearest the eye go first and back faces are culled, so hidden
-// pixels fail the depth test before they are shaded.
+// Boxes wholly outside the view are left out, the boxes nearest the eye go
+// first and back faces are culled, so hidden pixels fail the depth test
+// before they are shaded.
 class BoxBatch {
 public:
     void draw(const std::vector<std::unique_ptr<NewtonBox>>& boxes, Vertex eye);
