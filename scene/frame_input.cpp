@@ -27,8 +27,8 @@ FrameInput TakeFrameInput() {
         input.seconds = timer.GetElapsedSeconds(1);
         if (!keys[plat::VK_F1]) ReadPointer(input);  // the help screen leaves the pointer be
     }
+    if (!frameScript) return input;  // the frame reads the held keys themselves
     packKeys(input);
-    if (!frameScript) return input;
     frameScript->pass(input);
     unpackKeys(input);
     return input;

@@ -18,6 +18,6 @@ public:
 extern FrameScript* frameScript;
 
 // The frame's input: the timer's rate and step (rate first, as the frame
-// always read them), the keys held and the pointer's move, then passed
-// through the script. The keys the script gives become the held keys.
+// always read them) and the pointer's move; with a script, also the keys held,
+// then passed through it, and the keys it gives become the held keys.
 FrameInput TakeFrameInput();
