@@ -7,11 +7,12 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <string>
 
 namespace {
 
-const char* const kLogFile = "log.txt";
+std::string logFile = "log.txt";
 const char* const kBoxCaption = "Error occured!!";
 
 // Formats into a 512-character buffer; longer text is formatted again in full,
@@ -40,7 +41,7 @@ void reportUnwritableLog() {
     static bool reported = false;
     if (reported) return;
     reported = true;
-    std::fprintf(stderr, "%s cannot be written (%s): this run is not logged\n", kLogFile,
+    std::fprintf(stderr, "%s cannot be written (%s): this run is not logged\n", logFile.c_str(),
                  errno ? std::strerror(errno) : "write error");
 }
 
@@ -48,7 +49,7 @@ void reportUnwritableLog() {
 // afresh, "a" appends).
 void writeLog(const char* mode, const std::string& text, const char* suffix) {
     errno = 0;
-    FILE* f = std::fopen(kLogFile, mode);
+    FILE* f = std::fopen(logFile.c_str(), mode);
     if (!f) return reportUnwritableLog();
     const bool written = std::fprintf(f, "%s%s", text.c_str(), suffix) >= 0;
     if (std::fclose(f) != 0 || !written) reportUnwritableLog();
@@ -64,6 +65,10 @@ int showBox(const std::string& text, unsigned style) {
 }
 
 }  // namespace
+
+void log_set_folder(const std::string& folder) {
+    logFile = (std::filesystem::path(folder) / "log.txt").string();
+}
 
 void log_init(const char* title) {
     char date[200] = "";

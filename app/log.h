@@ -4,6 +4,12 @@
 // in a message box; questions are answered in one and the answer is logged.
 #pragma once
 
+#include <string>
+
+// From now on the log is the file log.txt in that folder, which must exist,
+// instead of the working directory's (an installed copy cannot write where it
+// runs). Called by the start-up before log_init.
+void log_set_folder(const std::string& folder);
 // Truncates log.txt and writes the header: title and local date and time.
 void log_init(const char* title);
 // Appends the formatted text and a line end.

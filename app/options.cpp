@@ -152,7 +152,7 @@ OptionsResult ParseOptions(int argc, char* const* argv) {
         if (id == '?' || typed != std::string("--") + table[index].name)
             return refuse("unrecognized option '" + typed + "'");
         if (id == kHelp) return stop(usage());
-        if (id == kVersion) return stop(std::string("3D-Varne ") + kVarneVersion + "\n");
+        if (id == kVersion) return stop("3D-Varne " VARNE_VERSION "\n");
         given |= 1u << id;
         const std::string wrong = takeValue(id, optarg, result.options);
         if (!wrong.empty()) return refuse(typed + ": '" + optarg + "' " + wrong);

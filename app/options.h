@@ -5,8 +5,6 @@
 
 #include <string>
 
-inline constexpr char kVarneVersion[] = "1.4.0";
-
 // What the command line asks for; the defaults are the program as it runs without options.
 struct RunOptions {
     int mode = -1;           // --mode N: launcher entry 0-8 chosen without the launcher

@@ -1,6 +1,7 @@
 #include "app/scripted_run.h"
 
 #include "app/log.h"
+#include "app/startup.h"
 #include "physics/newton_primitive.h"
 #include "platform/window.h"
 #include "play/play_tools.h"
@@ -69,8 +70,8 @@ std::uint64_t BodiesStateHash() {
 
 bool ScriptedRun::prepare(RunOptions given) {
     options = std::move(given);
-    for (std::string* path : {&options.screenshot, &options.record, &options.replay})
-        makeAbsolute(*path);
+    options.screenshot = CommandLineShotPath(options.screenshot);
+    for (std::string* path : {&options.record, &options.replay}) makeAbsolute(*path);
     frameLimit = options.frames;
     if (options.replay.empty()) return true;
     std::string error;

@@ -15,8 +15,8 @@ class Recorder;
 class ScriptedRun {
 public:
     // Takes the options (file names made absolute, as the run later moves to
-    // its data folder) and reads a replay's recording whole. False, with the
-    // reason on standard error, when the recording is refused.
+    // its data folder; a screenshot's as CommandLineShotPath says) and reads a replay's recording
+    // whole. False, with the reason on standard error, when the recording is refused.
     bool prepare(RunOptions given);
     // The launcher entry to start with instead of the launcher, or -1.
     int presetMode() const;

@@ -9,6 +9,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Where `make install` and the package put the data, from the program's folder.
+const char* const kInstalledData = "../share/games/3d-varne";
+
+std::string screenshotFolder = "screenshots";
+
 bool holdsData(const fs::path& folder) {
     std::error_code error;
     return fs::exists(folder / "data/config.txt", error) ||
@@ -21,12 +26,34 @@ bool enter(const fs::path& folder) {
     return !error;
 }
 
+// 3d-varne/ in one of the user's folders, made as needed; empty when there is
+// no such folder or it cannot be made.
+std::string ownFolderIn(const std::string& userFolder) {
+    if (userFolder.empty()) return "";
+    const fs::path folder = fs::path(userFolder) / "3d-varne";
+    std::error_code error;
+    fs::create_directories(folder, error);
+    return fs::is_directory(folder, error) ? folder.string() : "";
+}
+
+// Points the log and the F12 screenshots at the user's folders and returns the
+// log line saying so; empty, with nothing changed, when they cannot be had.
+std::string writeInUserFolders(const fs::path& runFolder) {
+    const std::string state = ownFolderIn(plat::StateFolder());
+    const std::string pictures = ownFolderIn(plat::PicturesFolder());
+    if (state.empty() || pictures.empty()) return "";
+    log_set_folder(state);
+    screenshotFolder = pictures;
+    return "Writing log.txt to " + state + " and screenshots to " + pictures + ": " +
+           runFolder.string() + " cannot be written";
+}
+
 }  // namespace
 
 fs::path DataFolder(const fs::path& workDir, const fs::path& programDir) {
     if (holdsData(workDir) || programDir.empty()) return workDir;
-    for (const fs::path& folder : {programDir, (programDir / "..").lexically_normal()})
-        if (holdsData(folder)) return folder;
+    for (const fs::path& folder : {programDir, programDir / "..", programDir / kInstalledData})
+        if (holdsData(folder)) return folder.lexically_normal();
     return workDir;
 }
 
@@ -35,14 +62,27 @@ bool StartRun(const char* title) {
     const fs::path workDir = fs::current_path(error);
     const fs::path folder = DataFolder(workDir, plat::ProgramFolder());
     const bool moved = folder != workDir && enter(folder);
+    const fs::path runFolder = moved ? folder : workDir;
+    const std::string elsewhere = plat::CanWriteIn(".") ? "" : writeInUserFolders(runFolder);
     log_init(title);
     if (moved)
         log_txt("Running in %s: the working directory %s has no data/config.txt or "
                 "data/settings.txt",
                 folder.string().c_str(), workDir.string().c_str());
+    if (!elsewhere.empty()) log_txt("%s", elsewhere.c_str());
     if (plat::HasDisplay()) return true;
     const char* const message = "no display: set DISPLAY, or run under xvfb-run";
     std::fprintf(stderr, "%s\n", message);
     log_txt("%s", message);
     return false;
+}
+
+const std::string& ScreenshotFolder() { return screenshotFolder; }
+
+std::string CommandLineShotPath(const std::string& name) {
+    const fs::path path(name);
+    if (name.empty()) return name;
+    if (path.is_absolute() || plat::CanWriteIn(".")) return fs::absolute(path).string();
+    const std::string pictures = ownFolderIn(plat::PicturesFolder());
+    return pictures.empty() ? fs::absolute(path).string() : (fs::path(pictures) / path).string();
 }

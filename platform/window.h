@@ -188,6 +188,15 @@ bool QueryPerformanceFrequency(std::int64_t* frequency);
 // The folder the executable is in, ending in a separator; empty when unknown.
 std::string ProgramFolder();
 
+// The user's folder for files that outlast a run, such as logs ($XDG_STATE_HOME,
+// else ~/.local/state), and their pictures folder (the one xdg-user-dir names,
+// else ~/Pictures). Empty where the system has no such folders or HOME is unset.
+std::string StateFolder();
+std::string PicturesFolder();
+// Whether this process may make files in the folder (on Windows: always, as
+// the program lives in a folder the user unpacked).
+bool CanWriteIn(const std::string& folder);
+
 // Sets a variable of this process's environment; a null value removes it.
 bool SetEnvironmentVariable(const char* name, const char* value);
 

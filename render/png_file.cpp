@@ -34,16 +34,15 @@ bool SaveFramePng(const std::string& path, std::string& error) {
     return WritePng(path, viewport[2], viewport[3], pixels.data(), error);
 }
 
-std::string ScreenshotName(std::chrono::system_clock::time_point when) {
+std::string ScreenshotName(const std::string& folder, std::chrono::system_clock::time_point when) {
     using namespace std::chrono;
     const auto second = floor<seconds>(when);
     const std::time_t time = system_clock::to_time_t(second);
     std::tm local{};
     localtime_r(&time, &local);
     char name[64];
-    const std::size_t length =
-        std::strftime(name, sizeof name, "screenshots/3d-varne-%Y%m%d-%H%M%S", &local);
+    const std::size_t length = std::strftime(name, sizeof name, "/3d-varne-%Y%m%d-%H%M%S", &local);
     std::snprintf(name + length, sizeof name - length, "-%03d.png",
                   int(duration_cast<milliseconds>(when - second).count()));
-    return name;
+    return folder + name;
 }

@@ -11,5 +11,5 @@ bool WritePng(const std::string& path, int width, int height, const std::uint8_t
               std::string& error);
 // Reads the current GL read buffer's pixels of the viewport and writes them with WritePng.
 bool SaveFramePng(const std::string& path, std::string& error);
-// "screenshots/3d-varne-YYYYMMDD-HHMMSS-mmm.png" for that moment (local time, milliseconds).
-std::string ScreenshotName(std::chrono::system_clock::time_point when);
+// "<folder>/3d-varne-YYYYMMDD-HHMMSS-mmm.png" for that moment (local time, milliseconds).
+std::string ScreenshotName(const std::string& folder, std::chrono::system_clock::time_point when);

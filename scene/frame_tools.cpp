@@ -1,6 +1,7 @@
 #include "scene/frame_tools.h"
 
 #include "app/log.h"
+#include "app/startup.h"
 #include "physics/newton_primitive.h"
 #include "play/debug_view.h"
 #include "play/play_tools.h"
@@ -97,7 +98,7 @@ void DrawToolOverlay() {
 }
 
 void SaveScreenshot() {
-    const std::string name = ScreenshotName(std::chrono::system_clock::now());
+    const std::string name = ScreenshotName(ScreenshotFolder(), std::chrono::system_clock::now());
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(name).parent_path(), ignored);
     std::string error;

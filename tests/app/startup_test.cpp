@@ -1,5 +1,6 @@
 // Where a run starts: the working directory when it holds the data, else the
-// program's folder or its parent (a build folder inside the source tree); and
+// program's folder or its parent (a build folder inside the source tree) or
+// the installed data folder beside it; and
 // the message naming what was tried when the configuration is nowhere.
 #include "app/startup.h"
 #include "config/settings.h"
@@ -19,6 +20,7 @@ TEST(StartUp, RunsFromTheFirstFolderThatHoldsTheData) {
                  {"work/data/settings.txt", "work"},
                  {"build/data/config.txt", "build"},
                  {"data/settings.txt", "."},
+                 {"share/games/3d-varne/data/config.txt", "share/games/3d-varne"},
                  {"elsewhere/data/config.txt", "work"}};
     // Folders compared by name, each ending in one separator.
     const auto folder = [](const fs::path& p) { return (p / "").lexically_normal(); };

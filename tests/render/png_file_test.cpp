@@ -36,5 +36,5 @@ TEST(PngFile, ScreenshotsAreNamedByLocalTimeToTheMillisecond) {
     local.tm_hour = 7, local.tm_min = 5, local.tm_sec = 3, local.tm_isdst = -1;
     const auto when = std::chrono::system_clock::from_time_t(std::mktime(&local)) +
                       std::chrono::microseconds(42999);
-    EXPECT_EQ(ScreenshotName(when), "screenshots/3d-varne-20260109-070503-042.png");
+    EXPECT_EQ(ScreenshotName("screenshots", when), "screenshots/3d-varne-20260109-070503-042.png");
 }
