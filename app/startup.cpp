@@ -26,22 +26,25 @@ bool enter(const fs::path& folder) {
     return !error;
 }
 
-// 3d-varne/ in one of the user's folders, made as needed; empty when there is
-// no such folder or it cannot be made.
+// 3d-varne/ in one of the user's folders; empty when there is no such folder.
 std::string ownFolderIn(const std::string& userFolder) {
-    if (userFolder.empty()) return "";
-    const fs::path folder = fs::path(userFolder) / "3d-varne";
-    std::error_code error;
-    fs::create_directories(folder, error);
-    return fs::is_directory(folder, error) ? folder.string() : "";
+    return userFolder.empty() ? "" : (fs::path(userFolder) / "3d-varne").string();
 }
 
-// Points the log and the F12 screenshots at the user's folders and returns the
-// log line saying so; empty, with nothing changed, when they cannot be had.
+// Makes the folder and its parents as needed; false when it is not there after.
+bool made(const std::string& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    return fs::is_directory(folder, error);
+}
+
+// Points the log and the F12 screenshots (whose folder is made when the first
+// is saved) at the user's folders and returns the log line saying so; empty,
+// with nothing changed, when they cannot be had.
 std::string writeInUserFolders(const fs::path& runFolder) {
     const std::string state = ownFolderIn(plat::StateFolder());
     const std::string pictures = ownFolderIn(plat::PicturesFolder());
-    if (state.empty() || pictures.empty()) return "";
+    if (state.empty() || pictures.empty() || !made(state)) return "";
     log_set_folder(state);
     screenshotFolder = pictures;
     return "Writing log.txt to " + state + " and screenshots to " + pictures + ": " +
@@ -84,5 +87,6 @@ std::string CommandLineShotPath(const std::string& name) {
     if (name.empty()) return name;
     if (path.is_absolute() || plat::CanWriteIn(".")) return fs::absolute(path).string();
     const std::string pictures = ownFolderIn(plat::PicturesFolder());
-    return pictures.empty() ? fs::absolute(path).string() : (fs::path(pictures) / path).string();
+    if (pictures.empty() || !made(pictures)) return fs::absolute(path).string();
+    return (fs::path(pictures) / path).string();
 }
