@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps configure build run test bench assets fuzz soak format format-check clean \
-	windows test-windows
+	windows test-windows package test-package dist
 
 all: build
 
@@ -68,5 +68,31 @@ test-windows: windows configure
 	@cmake --build $(BUILD) -j $(JOBS) --target 3d-varne
 	scripts/windows/test.sh $(WIN_BUILD) $(WIN_ZIP) $(BUILD)/3d-varne
 
+# The Debian package dist/3d-varne_<version>_amd64.deb, built in a folder of its own with
+# Debian's compiler and linker flags (hardening included); packaging/ has the rest.
+DEB_BUILD ?= build-deb
+VERSION := $(shell sed -n 's/^project.* VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+DEB := dist/3d-varne_$(VERSION)_amd64.deb
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+
+package:
+	@scripts/install-deps.sh package
+	@[ -f $(DEB_BUILD)/CMakeCache.txt ] || cmake -S . -B $(DEB_BUILD) -G Ninja \
+		-DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+		-DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" >/dev/null
+	@cmake --build $(DEB_BUILD) -j $(JOBS) --target 3d-varne package-docs
+	@cd $(DEB_BUILD) && cpack >/dev/null
+	@mkdir -p dist && mv $(DEB_BUILD)/$(notdir $(DEB)) $(DEB) && echo "Wrote $(DEB)"
+
+# As root: installs the package, uses it as a fresh user would, and purges it again.
+test-package: package
+	scripts/test-package.sh $(DEB)
+
+# The package, the Windows zip and the source tarball of the commit checked out.
+dist: package windows
+	@git archive --format=tar.gz --prefix=3d-varne-$(VERSION)/ -o dist/3d-varne-$(VERSION).tar.gz HEAD
+	@echo "Wrote dist/3d-varne-$(VERSION).tar.gz"
+
 clean:
-	rm -rf $(BUILD) $(WIN_BUILD) dist
+	rm -rf $(BUILD) $(WIN_BUILD) $(DEB_BUILD) dist

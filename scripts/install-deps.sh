@@ -2,25 +2,28 @@
 # Installs the Debian packages the build, the demo and the tests need, if any
 # are missing: apt-get as root, sudo apt-get otherwise. With the argument
 # "windows" it adds what the Windows build needs: the MinGW-w64 toolchain,
-# Wine, and source entries for apt-get source (derived from the machine's own).
+# Wine, and source entries for apt-get source (derived from the machine's own);
+# with "package" what the Debian package and its checks need.
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
   libsdl2-dev libgl-dev libglu1-mesa-dev libbullet-dev libopenal-dev libsndfile1-dev libasound2-dev
-  libpng-dev zlib1g-dev
+  libpng-dev zlib1g-dev help2man
   libx11-dev libgtest-dev libbenchmark-dev libstb-dev
   xvfb xauth xdotool imagemagick mesa-utils x11-utils
   libfreetype-dev fonts-dejavu-core sox libsox-fmt-all
   clang libclang-rt-dev clang-format
 )
 windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev zip unzip wine wine64)
+package_packages=(dpkg-dev fakeroot file man-db appstream desktop-file-utils lintian
+  xdg-user-dirs)
 
 windows=no
-if [ "${1:-}" = windows ]; then
-  windows=yes
-  packages+=("${windows_packages[@]}")
-fi
+case "${1:-}" in
+windows) windows=yes packages+=("${windows_packages[@]}") ;;
+package) packages+=("${package_packages[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
