@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The package as a user meets it, on a CI machine as root: apt installs it with
-# what its Depends line names; a throwaway user with a fresh HOME runs it from /
-# (a scripted run to a screenshot, then the launcher driven with real keys and
-# an F12 screenshot); the menu entry, metainfo and manual page are checked; apt
-# purges it and no file of it is left. The user and any package the install
-# pulled in go too. SHOT_TO=<file> keeps a copy of the F12 screenshot.
+# The package as a user meets it, on a CI machine as root: lintian finds no
+# error or warning in it; apt installs it with what its Depends line names; a
+# throwaway user with a fresh HOME runs it from / (a scripted run to a
+# screenshot, then the launcher driven with real keys and an F12 screenshot);
+# the menu entry, metainfo and manual page are checked; apt purges it and no
+# file of it is left. The user and any package the install pulled in go too.
+# SHOT_TO=<file> keeps a copy of the F12 screenshot.
 #   scripts/test-package.sh <package.deb>
 set -euo pipefail
 deb=$(realpath "${1:?usage: scripts/test-package.sh <package.deb>}")
@@ -47,6 +48,7 @@ scene_in() {
 }
 
 cd /
+as_user lintian --fail-on error,warning "$deb" || fail "lintian"
 apt-get install -y -qq "$deb" >/dev/null || fail "apt-get install"
 await test -e "/tmp/.X11-unix/X$n" || fail "no X server"
 as_user 3d-varne --mode 6 --frames 120 --screenshot shot.png || fail "scripted run: exit $?"
