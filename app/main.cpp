@@ -10,6 +10,7 @@
 #include "config/settings.h"
 #include "physics/newton_primitive.h"
 #include "platform/newton.h"
+#include "platform/window.h"
 #include "play/play_tools.h"
 #include "scene/camera.h"
 #include "scene/frame.h"
@@ -60,6 +61,7 @@ int chooseScreenMode() {
 }  // namespace
 
 int RunProgram(int argc, char* const* argv) {
+    plat::UseParentConsole();
     const OptionsResult parsed = ParseOptions(argc, argv);
     if (!parsed.run) {
         std::fputs(parsed.message.c_str(), parsed.exitCode == 0 ? stdout : stderr);

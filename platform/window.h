@@ -200,6 +200,11 @@ bool CanWriteIn(const std::string& folder);
 // Sets a variable of this process's environment; a null value removes it.
 bool SetEnvironmentVariable(const char* name, const char* value);
 
+// Connects standard output and error that lead nowhere to the console the
+// program was started from: a windowed Windows program gets none of its own.
+// Where the system connects them itself, nothing changes.
+void UseParentConsole();
+
 }  // namespace plat
 
 namespace plat {

@@ -75,8 +75,10 @@ build_sndfile() {
     -DENABLE_EXTERNAL_LIBS=ON -DENABLE_MPEG=OFF -DBUILD_PROGRAMS=OFF -DBUILD_EXAMPLES=OFF \
     -DBUILD_REGTEST=OFF -DENABLE_CPACK=OFF -DINSTALL_MANPAGES=OFF
 }
+# GCC 10 and later default to -fno-common, which stops 1.19's link at symbols
+# defined in two of its files.
 build_openal() {
-  cmake_install "$1" -DALSOFT_UTILS=OFF -DALSOFT_EXAMPLES=OFF -DALSOFT_TESTS=OFF \
+  cmake_install "$1" -DCMAKE_C_FLAGS=-fcommon -DALSOFT_UTILS=OFF -DALSOFT_EXAMPLES=OFF -DALSOFT_TESTS=OFF \
     -DALSOFT_NO_CONFIG_UTIL=ON -DALSOFT_INSTALL_CONFIG=OFF -DALSOFT_INSTALL_HRTF_DATA=OFF \
     -DALSOFT_INSTALL_AMBDEC_PRESETS=OFF
 }
@@ -104,6 +106,36 @@ build_bullet() {
 }
 build_gtest() { cmake_install "$1" -DBUILD_GMOCK=OFF -DBUILD_SHARED_LIBS=OFF; }
 
+# When the archive lacks OpenAL Soft's source, this release, pinned by its SHA-256.
+openal_release=openal-soft-1.19.1
+openal_sha256=fa7444f2ede4f06292f324372bec2b695a1608b01bb9768b84637341cac63fbd
+openal_tarball=${VARNE_OPENAL_TARBALL:-$root/../shared/third_party/$openal_release.tar.gz}
+
+# Unpacks the pinned OpenAL Soft tarball, once its checksum matches, and prints its folder.
+fetch_openal_tarball() {
+  local dir=$cache/src/$openal_release sum
+  if [ ! -f "$openal_tarball" ]; then
+    echo "windows deps: OpenAL Soft's source is not in the archive; put $openal_release.tar.gz" >&2
+    echo "             (SHA-256 $openal_sha256)" >&2
+    echo "             at $openal_tarball, or name it in VARNE_OPENAL_TARBALL" >&2
+    return 1
+  fi
+  sum=$(sha256sum "$openal_tarball" | cut -d' ' -f1)
+  if [ "$sum" != "$openal_sha256" ]; then
+    echo "windows deps: $openal_tarball refused: its SHA-256 is $sum," >&2
+    echo "             $openal_release must have $openal_sha256" >&2
+    return 1
+  fi
+  if [ ! -d "$dir" ]; then
+    rm -rf "$dir.tmp" && mkdir -p "$dir.tmp"
+    tar -xzf "$openal_tarball" -C "$dir.tmp" && mv "$dir.tmp/$openal_release" "$dir" && rm -rf "$dir.tmp"
+  fi
+  echo "$dir"
+}
+
+# Debian's source when the archive holds it, else the pinned tarball.
+fetch_openal() { fetch openal-soft 2>/dev/null || fetch_openal_tarball; }
+
 # step NAME SOURCE-PACKAGE [LIBRARIES IT USES...]: builds NAME unless its stamp is current.
 step() {
   local name=$1 package=$2 version dir stamp
@@ -116,13 +148,16 @@ step() {
   fi
   stamp=$({
     declare -f "build_$name" cmake_install fetch
+    [ "$name" = openal ] && declare -f fetch_openal fetch_openal_tarball && echo "$openal_sha256"
     declare -p codec
     cat "$toolchain"
     echo "$package $version"
     for used in "$@"; do cat "$cache/stamps/$used"; done
   } | sha256sum | cut -d' ' -f1)
   [ "$(cat "$cache/stamps/$name" 2>/dev/null)" = "$stamp" ] && return
-  [ -n "${dir:-}" ] || dir=$(fetch "$package") || return 1
+  if [ -z "${dir:-}" ]; then
+    if [ "$name" = openal ]; then dir=$(fetch_openal) || return 1; else dir=$(fetch "$package") || return 1; fi
+  fi
   echo "windows deps: building $(basename "$dir")"
   "build_$name" "$dir"
   echo "$stamp" >"$cache/stamps/$name"
@@ -140,8 +175,7 @@ main() {
   step bullet bullet
   step gtest googletest
   if ! step openal openal-soft; then
-    echo "windows deps: OpenAL Soft could not be fetched or built from Debian's source package;" >&2
-    echo "             the Windows build needs it for its sound and stops here" >&2
+    echo "windows deps: no OpenAL Soft to build; the Windows build needs it for its sound and stops here" >&2
     exit 1
   fi
 }

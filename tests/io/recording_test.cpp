@@ -86,8 +86,8 @@ TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
     EXPECT_FALSE(writer.Open("no/folder.rec", {}, error));
     EXPECT_EQ(error.rfind("no/folder.rec: cannot be written", 0), 0u) << error;
     // A full disk shows at the latest when the file is closed.
-    ASSERT_TRUE(writer.Open("/dev/full", {}, error));
+    ASSERT_TRUE(writer.Open(VARNE_FULL_DEVICE, {}, error));
     writer.Append(FrameInput());
     EXPECT_FALSE(writer.Close(error));
-    EXPECT_EQ(error, "/dev/full: cannot be written: No space left on device");
+    EXPECT_EQ(error, VARNE_FULL_DEVICE ": cannot be written: No space left on device");
 }
