@@ -23,7 +23,11 @@ cleanup() {
   local added
   added=$(comm -13 <(echo "$before") <(installed))
   [ -z "$added" ] || apt-get purge -y -qq $added >/dev/null
-  userdel -r "$user" 2>/dev/null || true
+  # userdel refuses while a process of the user is still ending.
+  for _ in 1 2 3 4 5; do
+    id "$user" >/dev/null 2>&1 || break
+    userdel -r "$user" 2>/dev/null || sleep 1
+  done
 }
 trap cleanup EXIT
 
