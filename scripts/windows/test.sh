@@ -18,8 +18,9 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 [ -n "${DISPLAY:-}" ] || exec "$root/scripts/with-display.sh" "$0" "$@"
 build=$(realpath "$1") zip=$(realpath "$2") linux=$(realpath "$3")
 
-# Bounds of part 3 (share of pixels, and a colour step of 0-255) and part 4.
-max_differing_share=0.02 max_pixel_difference=255 rms_ratio_bound=1.25
+# Bounds of part 3 (the share of pixels that may differ; the two builds have
+# drawn the same picture so far) and part 4 (the music's RMS against Linux's).
+max_differing_share=0.001 rms_ratio_bound=1.25
 
 export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export VARNE_MESSAGEBOX=yes ALSOFT_DRIVERS=null
@@ -46,7 +47,7 @@ press() {
 # Waits up to 60 s for a text in the log of folder $1.
 await_log() {
   for ((i = 0; i < 600; i++)); do
-    tr -d '\r' <"$1/log.txt" 2>/dev/null | grep -qF -- "$2" && return 0
+    [ -f "$1/log.txt" ] && tr -d '\r' <"$1/log.txt" | grep -qF -- "$2" && return 0
     sleep 0.1
   done
   fail "$1/log.txt never showed: $2"
@@ -109,7 +110,6 @@ share=$(awk -v d="$differing" 'BEGIN { printf "%.4f", d / (800 * 600) }')
 echo "windows: $differing pixels differ ($share of the frame), the largest by $largest of 255"
 awk -v s="$share" -v m="$max_differing_share" 'BEGIN { exit !(s <= m) }' ||
   fail "more than $max_differing_share of the pixels differ"
-[ "$largest" -le $max_pixel_difference ] || fail "a pixel differs by more than $max_pixel_difference"
 
 echo "windows: 5. a recording made on Linux, replayed under Wine"
 run_hash() {
@@ -123,10 +123,10 @@ run_hash() {
   echo "${hash##* }"
 }
 # Pushes, lifts and a thrown ball, with the live frame times of this machine.
-(cd "$linux_run" && exec "$linux" --mode 6 --record run.rec) &
+(cd "$linux_run" && exec "$linux" --mode 6 --record run.rec >/dev/null) &
 pid=$!
 await_log "$linux_run" "Starting the Main-Loop"
-sleep 0.5 && focus && press W W Space A
+sleep 0.5 && focus && press W W space A
 xdotool mousedown 3 && sleep 0.3 && xdotool mouseup 3 && sleep 1 && press Escape
 wait $pid || fail "the recorded run exited with $?"
 cp "$linux_run/run.rec" "$app/"

@@ -86,6 +86,7 @@ TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
     EXPECT_FALSE(writer.Open("no/folder.rec", {}, error));
     EXPECT_EQ(error.rfind("no/folder.rec: cannot be written", 0), 0u) << error;
     // A full disk shows at the latest when the file is closed.
+    if (std::string(VARNE_FULL_DEVICE).empty()) GTEST_SKIP() << "no device refuses every write";
     ASSERT_TRUE(writer.Open(VARNE_FULL_DEVICE, {}, error));
     writer.Append(FrameInput());
     EXPECT_FALSE(writer.Close(error));

@@ -10,8 +10,10 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 using namespace testing_support;
@@ -108,12 +110,12 @@ TEST_F(Sound, MusicLoopsWithoutAGapAtItsVolume) {
     for (int i = 0; i < 2; ++i) {
         initSound();
         playSound(cases[i].file, cases[i].volume);
-        usleep(150 * 1000);
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
         {
             std::lock_guard feederWaits(bass_al::library().mutex);
-            usleep(cases[i].starvedMs * 1000);
+            std::this_thread::sleep_for(std::chrono::milliseconds(cases[i].starvedMs));
         }
-        usleep((1050 - cases[i].starvedMs) * 1000);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1050 - cases[i].starvedMs));
         killSound();
         const std::vector<float> left = recordedLeft();
         const auto [whole, changes] = measure(left, 0.1, 1.1);
