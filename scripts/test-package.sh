@@ -36,8 +36,9 @@ for n in $(shuf -i 40-99); do [ -e /tmp/.X$n-lock ] || break; done
 Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -ac >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=:$n
+# An error box would wait for a click: VARNE_MESSAGEBOX=no answers it and prints it.
 as_user() { runuser -u "$user" -- env -i HOME="$home" USER="$user" DISPLAY="$DISPLAY" \
-  PATH=/usr/local/bin:/usr/bin:/bin:/usr/games "$@"; }
+  PATH=/usr/local/bin:/usr/bin:/bin:/usr/games VARNE_MESSAGEBOX=no "$@"; }
 await() { for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done; "$@"; }
 logged() { await grep -qF -- "$1" "$log" 2>/dev/null || fail "log never showed: $1"; }
 press() { for key in "$@"; do xdotool keydown "$key"; sleep 0.4; xdotool keyup "$key"; sleep 0.2; done; }
@@ -55,7 +56,7 @@ cd /
 as_user lintian --fail-on error,warning "$deb" || fail "lintian"
 apt-get install -y -qq "$deb" >/dev/null || fail "apt-get install"
 await test -e "/tmp/.X11-unix/X$n" || fail "no X server"
-as_user 3d-varne --mode 6 --frames 120 --screenshot shot.png || fail "scripted run: exit $?"
+as_user timeout 60 3d-varne --mode 6 --frames 120 --screenshot shot.png || fail "scripted run: exit $?"
 logged "Screenshot saved: $pictures/shot.png"
 scene_in "$pictures/shot.png"
 logged "Writing log.txt to $home/.local/state/3d-varne and screenshots to $pictures"
