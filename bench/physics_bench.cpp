@@ -4,7 +4,9 @@
 // fixed step (the layer's internal step, so each call is one step), and keep
 // every body awake; gravity is our force callback on one side and Bullet's
 // world gravity on the other, the hinge our stop-at-0 callback against
-// Bullet's motor held at 0. A check prints both sides' final positions.
+// Bullet's motor held at 0. A check prints both sides' final positions. The
+// two sides take turns, and each turn is timed in the thread's CPU time, so
+// that neither drift nor other work on the machine lands in the ratio.
 // Further benchmarks give our step time per body for 100, 1000 and 5000 boxes.
 #include "bench/ratio.h"
 #include "platform/newton.h"
@@ -31,6 +33,8 @@ constexpr float kGravity = 9.8f;
 constexpr float kFriction = 0.8f, kRestitution = 0.3f, kMargin = 0.04f;
 constexpr int kSceneSteps = 600;  // 5 s
 constexpr int kPileSteps = 360;   // 3 s: the boxes fall and settle
+// Pairs of turns: a scene turn takes some 15 ms, a turn of 1000 boxes 0.5 s.
+constexpr int kScenePairs = 41, kPilePairs = 15;
 
 enum class Kind { box, sphere, cylinder, hull };
 
@@ -301,6 +305,18 @@ void timeSteps(benchmark::State& state, const std::vector<BodySpec>& specs, bool
     }
 }
 
+// One turn: the world built and torn down untimed, the steps timed.
+template <class World>
+varne_bench::Turn turn(const std::vector<BodySpec>& specs, bool scene, int steps) {
+    return [=] {
+        World world(specs);
+        if (scene) world.addSceneJoints();
+        const double start = varne_bench::threadSeconds();
+        world.run(steps);
+        return varne_bench::threadSeconds() - start;
+    };
+}
+
 template <class World>
 std::vector<Vec3> finalPositions(const std::vector<BodySpec>& specs, bool scene, int steps) {
     World world(specs);
@@ -355,14 +371,12 @@ const bool added =
                        [] {
                            return sameWork("1000 boxes", pile(1000), false, kPileSteps, 1e-3f);
                        }) &&
-    varne_bench::compare(
-        "physics_scene_vs_bullet",
-        [](benchmark::State& s) { timeSteps<OurWorld>(s, kScene, true, kSceneSteps); },
-        [](benchmark::State& s) { timeSteps<RawWorld>(s, kScene, true, kSceneSteps); }) &&
-    varne_bench::compare(
-        "physics_1000_vs_bullet",
-        [](benchmark::State& s) { timeSteps<OurWorld>(s, pile(1000), false, kPileSteps); },
-        [](benchmark::State& s) { timeSteps<RawWorld>(s, pile(1000), false, kPileSteps); }) &&
+    varne_bench::compareInTurns("physics_scene_vs_bullet",
+                                turn<OurWorld>(kScene, true, kSceneSteps),
+                                turn<RawWorld>(kScene, true, kSceneSteps), kScenePairs) &&
+    varne_bench::compareInTurns("physics_1000_vs_bullet",
+                                turn<OurWorld>(pile(1000), false, kPileSteps),
+                                turn<RawWorld>(pile(1000), false, kPileSteps), kPilePairs) &&
     benchmark::RegisterBenchmark("physics_per_body", perBody)->Arg(100)->Arg(1000)->Arg(5000) !=
         nullptr;
 

@@ -2,7 +2,9 @@
 // benchmark and its baseline under one name; after the run the summary prints
 // one line "name: ratio" per comparison: our median wall time per iteration
 // divided by the baseline's (the single measurement when the run has no
-// repetitions). Checks registered here run before any timing.
+// repetitions), or for a comparison in turns the median per-pair ratio
+// followed by its spread in brackets. Checks registered here run before any
+// timing.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -17,6 +19,21 @@ using Body = std::function<void(benchmark::State&)>;
 // true, so adding a comparison is one line at namespace scope:
 //   const bool added = varne_bench::compare("bmp_vs_stb", ours, baseline);
 bool compare(const char* name, Body ours, Body baseline);
+
+// One turn of one side: its own set-up and tear-down untimed, the seconds of
+// the work itself.
+using Turn = std::function<double()>;
+
+// Registers "<name>/turns": pairs of turns taken alternately, ours and the
+// baseline's (the first of a pair changes sides every pair, so that a warm
+// cache or a change in the machine's load favours neither). The summary gives
+// the median of the per-pair ratios, ours / baseline, with the middle half of
+// them as its spread.
+bool compareInTurns(const char* name, Turn ours, Turn baseline, int pairs);
+
+// CPU seconds of the calling thread: unlike wall time, not counting the time
+// the machine gives to other work.
+double threadSeconds();
 
 // A check to pass before anything is timed, such as our result equalling the
 // baseline's; returns true like compare.

@@ -16,15 +16,21 @@ btTransform fromGL(const float* matrix) {
 
 void toGL(const btTransform& transform, float* matrix) { transform.getOpenGLMatrix(matrix); }
 
+// The rigid frame times shift(-com), without multiplying its basis by the
+// identity: this runs for every awake body after every internal step.
 btTransform originFrame(const NewtonBody& body) {
-    return body.rigid->getCenterOfMassTransform() * shift(-body.com);
+    const btTransform& rigid = body.rigid->getCenterOfMassTransform();
+    return btTransform(rigid.getBasis(), rigid(-body.com));
+}
+
+bool insideBox(const NewtonWorld& world, const btVector3& p) {
+    const btVector3 &lo = world.boxMin, &hi = world.boxMax;
+    return p.x() >= lo.x() && p.y() >= lo.y() && p.z() >= lo.z() && p.x() <= hi.x() &&
+           p.y() <= hi.y() && p.z() <= hi.z();
 }
 
 bool insideBox(const NewtonBody& body) {
-    const btVector3 p = originFrame(body).getOrigin();
-    const btVector3 &lo = body.world->boxMin, &hi = body.world->boxMax;
-    return p.x() >= lo.x() && p.y() >= lo.y() && p.z() >= lo.z() && p.x() <= hi.x() &&
-           p.y() <= hi.y() && p.z() <= hi.z();
+    return insideBox(*body.world, originFrame(body).getOrigin());
 }
 
 }  // namespace newton_bt

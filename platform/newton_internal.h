@@ -104,6 +104,8 @@ T* writable(const T* handle) {
 
 // The body's origin frame in world space.
 btTransform originFrame(const NewtonBody& body);
+// Whether a point, or the body's origin, lies inside the world box.
+bool insideBox(const NewtonWorld& world, const btVector3& point);
 bool insideBox(const NewtonBody& body);
 
 // Puts the body (and the hinges whose bodies are all in) into Bullet's world,

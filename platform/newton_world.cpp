@@ -48,9 +48,11 @@ void stop(NewtonBody& body) {
 
 // A body whose motion stopped being finite goes back to its last finite
 // place and stops there; one whose origin is outside the world box stops
-// where it is.
+// where it is. One pass, with one origin frame per awake body: with many
+// bodies this runs as often as Bullet's own passes over them.
 void afterStep(btDynamicsWorld* dynamics, btScalar) {
-    for (const auto& body : worldOf(dynamics).bodies) {
+    NewtonWorld& world = worldOf(dynamics);
+    for (const auto& body : world.bodies) {
         if (!body->inWorld || !body->dynamic() || !body->rigid->isActive()) continue;
         if (!finiteMotion(*body->rigid)) {
             body->rigid->setCenterOfMassTransform(body->lastFinite * shift(body->com));
@@ -59,7 +61,7 @@ void afterStep(btDynamicsWorld* dynamics, btScalar) {
             continue;
         }
         body->lastFinite = originFrame(*body);
-        if (!insideBox(*body)) stop(*body);
+        if (!insideBox(world, body->lastFinite.getOrigin())) stop(*body);
     }
 }
 

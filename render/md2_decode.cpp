@@ -4,12 +4,12 @@
 #include "io/little_endian.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
 constexpr std::size_t kHeaderSize = 68;
-constexpr std::size_t kFrameHeader = 40;  // scale, translate, name
+constexpr std::size_t kFrameHeader = 40;   // scale, translate, name
+constexpr std::size_t kTriangleSize = 12;  // three vertex indices, three coordinate indices
 // No sane model reaches this far from its origin (the world is 400 units across).
 constexpr double kMaxCoordinate = 10000;
 
@@ -23,11 +23,6 @@ enum HeaderField {
     kTriangleOffset = 13,
     kFrameOffset = 14,
 };
-
-// An empty vector's data() may be null, which memcpy must not get even for 0 bytes.
-void copyBytes(void* to, const unsigned char* from, std::size_t count) {
-    if (count > 0) std::memcpy(to, from, count);
-}
 
 class Reader {
 public:
@@ -83,8 +78,10 @@ bool readFrames(const Reader& in, MD2Data* out) {
     for (int f = 0; f < out->frameCount; ++f) {
         const unsigned char* frame = frames + std::size_t(f) * std::size_t(out->frameSize);
         float scale[3], translate[3];
-        std::memcpy(scale, frame, sizeof scale);
-        std::memcpy(translate, frame + 12, sizeof translate);
+        for (int k = 0; k < 3; ++k) {
+            scale[k] = readLEFloat(frame + 4 * k);
+            translate[k] = readLEFloat(frame + 12 + 4 * k);
+        }
         const unsigned char* packed = frame + kFrameHeader;
         for (int i = 0; i < out->vertexCount; ++i, packed += 4) {
             double c[3];
@@ -105,14 +102,18 @@ bool readFrames(const Reader& in, MD2Data* out) {
 
 bool readTriangles(const Reader& in, int count, int coordCount, MD2Data* out) {
     out->triangles.resize(std::size_t(count));
-    copyBytes(out->triangles.data(), in.data + in.header(kTriangleOffset), std::size_t(count) * 12);
-    for (const md2Triangle_t& t : out->triangles)
+    const unsigned char* record = in.data + in.header(kTriangleOffset);
+    for (md2Triangle_t& t : out->triangles) {
         for (int k = 0; k < 3; ++k) {
+            t.vertexIndex[k] = readLE16(record + 2 * k);
+            t.coordIndex[k] = readLE16(record + 6 + 2 * k);
             if (t.vertexIndex[k] >= out->vertexCount)
                 return in.refuse("vertex index", t.vertexIndex[k]);
             if (t.coordIndex[k] >= coordCount)
                 return in.refuse("texture coordinate index", t.coordIndex[k]);
         }
+        record += kTriangleSize;
+    }
     return true;
 }
 
@@ -129,14 +130,18 @@ bool DecodeMD2(const unsigned char* data, std::size_t size, const char* fileName
     if (triangleCount > 0 && out->frameCount == 0) return in.refuse("frame count", 0);
     if (!in.block(kFrameOffset, "frame offset", out->frameCount, out->frameSize) ||
         !in.block(kCoordOffset, "texture coordinate offset", coordCount, 4) ||
-        !in.block(kTriangleOffset, "triangle offset", triangleCount, 12))
+        !in.block(kTriangleOffset, "triangle offset", triangleCount, kTriangleSize))
         return false;
     if (!readFrames(in, out)) {
         *out = MD2Data{};
         return false;
     }
     out->pixelCoords.resize(std::size_t(coordCount) * 2);
-    copyBytes(out->pixelCoords.data(), data + in.header(kCoordOffset), std::size_t(coordCount) * 4);
+    const unsigned char* coords = data + in.header(kCoordOffset);
+    for (std::int16_t& c : out->pixelCoords) {
+        c = std::int16_t(readLE16(coords));
+        coords += 2;
+    }
     if (readTriangles(in, triangleCount, coordCount, out)) return true;
     *out = MD2Data{};
     return false;

@@ -25,4 +25,4 @@ scripts/with-display.sh "$build/bench/varne_bench" \
 BUILD="$build" scripts/with-display.sh scripts/bench-scene.sh | tee -a "$build/bench-summary.txt"
 echo
 echo "Summary:"
-grep -E '^[a-z0-9_]+: [0-9.]+$' "$build/bench-summary.txt"
+grep -E '^[a-z0-9_]+: [0-9.]+( \(.*\))?$' "$build/bench-summary.txt"

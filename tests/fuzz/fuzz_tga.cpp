@@ -1,5 +1,5 @@
-// TGA reading, from memory and through the file path (the whole-file read,
-// then the decoder): both give the same result. A failure leaves an empty
+// TGA reading, from memory and through the file path (the header read, then
+// the pixels read into the image): both give the same result. A failure leaves an empty
 // record; a decoded image has the header's size and depth, its pixels lie
 // inside the bytes behind the identification field, and the corner pixels
 // are the file's B, G, R (, A) reordered. Reading the last pixel makes the
