@@ -18,9 +18,12 @@ enum Speaker { FL, FR, FC, LFE, BL, BR, BC, SL, SR };
 // default mask) and FLAC files keep them; OpenAL's multichannel formats use
 // the same order.
 const std::vector<Speaker>& layout(int channels) {
-    static const std::vector<Speaker> layouts[] = {
-        {FL, FR, FC},       {FL, FR, BL, BR},         {FL, FR, FC, BL, BR},
-        {FL, FR, FC, LFE, BL, BR}, {FL, FR, FC, LFE, BC, SL, SR}, {FL, FR, FC, LFE, BL, BR, SL, SR}};
+    static const std::vector<Speaker> layouts[] = {{FL, FR, FC},
+                                                   {FL, FR, BL, BR},
+                                                   {FL, FR, FC, BL, BR},
+                                                   {FL, FR, FC, LFE, BL, BR},
+                                                   {FL, FR, FC, LFE, BC, SL, SR},
+                                                   {FL, FR, FC, LFE, BL, BR, SL, SR}};
     return layouts[channels - 3];
 }
 
