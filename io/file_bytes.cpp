@@ -2,7 +2,6 @@
 
 #include "app/log.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <new>
 #include <system_error>
@@ -16,34 +15,36 @@ long lengthOf(std::FILE* file) {
     return std::fseek(file, 0, SEEK_SET) == 0 ? length : -1;
 }
 
-FileBytes readOpenFile(std::FILE* file, const char* path, std::size_t maxSize) {
-    FileBytes bytes;
-    const long length = lengthOf(file);
-    if (length < 0) return bytes;
-    if (std::size_t(length) > maxSize) {
-        log_txt("%s is too large: %ld bytes", path, length);
-        return bytes;
-    }
-    // One spare byte, so an empty file still gives a buffer.
-    bytes.data.reset(new (std::nothrow) unsigned char[std::size_t(length) + 1]);
-    if (!bytes.data) return bytes;
-    bytes.size = std::fread(bytes.data.get(), 1, std::size_t(length), file);
-    if (bytes.size != std::size_t(length)) bytes.data.reset();
-    return bytes;
-}
-
 }  // namespace
 
-FileBytes ReadFileBytes(const char* path, std::size_t maxSize) {
-    if (!path) return {};
+OpenedFile OpenFileChecked(const char* path, std::size_t maxSize) {
+    OpenedFile opened;
+    if (!path) return opened;
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
         log_txt("%s is a folder", path);
-        return {};
+        return opened;
     }
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return {};
-    FileBytes bytes = readOpenFile(file, path, maxSize);
-    std::fclose(file);
+    opened.stream.reset(std::fopen(path, "rb"));
+    if (!opened.stream) return opened;
+    const long length = lengthOf(opened.stream.get());
+    if (length >= 0 && std::size_t(length) <= maxSize) {
+        opened.size = std::size_t(length);
+        return opened;
+    }
+    if (length >= 0) log_txt("%s is too large: %ld bytes", path, length);
+    opened.stream.reset();
+    return opened;
+}
+
+FileBytes ReadFileBytes(const char* path, std::size_t maxSize) {
+    const OpenedFile file = OpenFileChecked(path, maxSize);
+    FileBytes bytes;
+    if (!file.stream) return bytes;
+    // One spare byte, so an empty file still gives a buffer.
+    bytes.data.reset(new (std::nothrow) unsigned char[file.size + 1]);
+    if (!bytes.data) return bytes;
+    bytes.size = std::fread(bytes.data.get(), 1, file.size, file.stream.get());
+    if (bytes.size != file.size) bytes.data.reset();
     return bytes;
 }

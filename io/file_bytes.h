@@ -1,7 +1,9 @@
-// Reading a whole file into memory, so every reader can parse from bytes.
+// Reading a whole file into memory, so every reader can parse from bytes; or
+// opening it with the same checks, for a reader that reads the parts itself.
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <memory>
 #include <string_view>
 
@@ -20,6 +22,18 @@ struct FileBytes {
         return std::string_view(reinterpret_cast<const char*>(data.get()), size);
     }
 };
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// A file open for reading at its start, with its length; stream is null when
+// the file is refused as ReadFileBytes refuses it (and logged the same way).
+struct OpenedFile {
+    std::unique_ptr<std::FILE, FileCloser> stream;
+    std::size_t size = 0;
+};
+OpenedFile OpenFileChecked(const char* path, std::size_t maxSize);
 
 // Reads the file whole. A folder, or a file of more than maxSize bytes, is
 // refused like a missing one, with one log line naming it ("<path> is a

@@ -1,6 +1,7 @@
 // Image decoders over bytes in memory, so tests can feed byte arrays. The BMP
 // file loaders of render/texture.h read the whole file and decode its bytes
-// here, and so does the TGA one. Every read stays inside the given length.
+// here; the TGA one reads the pixels into the image itself, with the same
+// checks and log lines as DecodeTGA. Every read stays inside the given length.
 // Pixel buffers come from malloc and are owned by the caller.
 #pragma once
 

@@ -1,7 +1,11 @@
 // TGA reading: uncompressed 24- and 32-bit true-colour images without a colour
-// map (an identification field is skipped), decoded from memory; the file
-// loader reads the whole file and decodes its bytes. Rows stay in file order
-// whatever the descriptor's origin bit says. Every failure logs one fixed line.
+// map (an identification field is skipped), decoded from memory or read from a
+// file. The file loader reads the header, then the pixels straight into the
+// image's own buffer and reorders them there: with a whole-file copy beside
+// it, a large image's two buffers went back to the system at every load and
+// were faulted in afresh at the next. Rows stay in file order whatever the
+// descriptor's origin bit says. Every failure logs one fixed line, the same
+// from memory and from a file.
 #include "render/image_decode.h"
 
 #include "app/log.h"
@@ -9,6 +13,7 @@
 #include "io/little_endian.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -48,6 +53,12 @@ texture_t readHeader(const unsigned char* header, std::size_t size) {
 std::uint64_t pixelCount(const texture_t& t) { return std::uint64_t(t.width) * t.height; }
 std::uint64_t imageSize(const texture_t& t) { return pixelCount(t) * (t.bpp / 8); }  // < 2^35
 
+// Whether the pixels behind the header and identification field lie inside
+// the size bytes.
+bool pixelsInside(const texture_t& t, std::size_t pixelsAt, std::size_t size) {
+    return pixelsAt <= size && imageSize(t) <= size - pixelsAt;
+}
+
 texture_t pixelsMissing() {
     log_txt("Couldn't load texture4");
     return noImage();
@@ -79,7 +90,7 @@ texture_t DecodeTGA(const unsigned char* data, std::size_t size) {
     texture_t texture = readHeader(data, size);
     if (!texture.bpp) return texture;
     const std::size_t pixelsAt = kHeaderSize + data[0];  // behind the identification field
-    if (pixelsAt > size || imageSize(texture) > size - pixelsAt) return pixelsMissing();
+    if (!pixelsInside(texture, pixelsAt, size)) return pixelsMissing();
     auto* pixels = static_cast<unsigned char*>(std::malloc(imageSize(texture)));
     if (!pixels) return pixelsMissing();
     swapRedBlue(data + pixelsAt, pixels, texture);
@@ -88,10 +99,23 @@ texture_t DecodeTGA(const unsigned char* data, std::size_t size) {
 }
 
 texture_t LoadTGATexture(const char* fileName) {
-    const FileBytes file = ReadFileBytes(fileName, kMaxImageFile);
-    if (!file.data) {
+    const OpenedFile file = OpenFileChecked(fileName, kMaxImageFile);
+    if (!file.stream) {
         log_txt("Couldn't load texture1");
         return noImage();
     }
-    return DecodeTGA(file.data.get(), file.size);
+    unsigned char header[kHeaderSize];
+    texture_t texture = readHeader(header, std::fread(header, 1, kHeaderSize, file.stream.get()));
+    if (!texture.bpp) return texture;
+    const std::size_t pixelsAt = kHeaderSize + header[0];
+    if (!pixelsInside(texture, pixelsAt, file.size)) return pixelsMissing();
+    auto* pixels = static_cast<unsigned char*>(std::malloc(imageSize(texture)));
+    if (!pixels || std::fseek(file.stream.get(), long(pixelsAt), SEEK_SET) != 0 ||
+        std::fread(pixels, 1, imageSize(texture), file.stream.get()) != imageSize(texture)) {
+        std::free(pixels);
+        return pixelsMissing();
+    }
+    swapRedBlue(pixels, pixels, texture);
+    texture.pixels = pixels;
+    return texture;
 }
