@@ -119,6 +119,7 @@ void ScriptedRun::afterFrame() {
     if (script) stateHash = BodiesStateHash();
     if (frameLimit <= 0 || framesDone != frameLimit) return;
     if (!options.screenshot.empty()) {
+        shotTried = true;
         std::string error;
         if (SaveFramePng(options.screenshot, error)) {
             log_txt("Screenshot saved: %s", options.screenshot.c_str());
@@ -130,8 +131,22 @@ void ScriptedRun::afterFrame() {
     plat::PostQuitMessage(0);
 }
 
+void ScriptedRun::reportUnsavedShot() {
+    if (frameLimit > 0) {
+        std::fprintf(stderr,
+                     "3d-varne: --screenshot: the run ended after %ld of %ld frames, before the "
+                     "last could be saved\n",
+                     framesDone, frameLimit);
+    } else {
+        std::fputs("3d-varne: --screenshot: nothing saved: without --frames no frame is the last\n",
+                   stderr);
+    }
+    failed = true;
+}
+
 void ScriptedRun::finish() {
     frameScript = nullptr;
+    if (!options.screenshot.empty() && !shotTried) reportUnsavedShot();
     std::string error;
     if (recorder && !recorder->writer.Close(error)) {
         std::fprintf(stderr, "3d-varne: --record: %s\n", error.c_str());

@@ -29,12 +29,15 @@ public:
     // last frame saved as PNG and the quit posted when the limit is reached.
     void beforeFrame();
     void afterFrame();
-    // Closes a recording and prints the final hash of a recorded or replayed run.
+    // Closes a recording and prints the final hash of a recorded or replayed run;
+    // a run that ended before its screenshot could be saved fails, said on standard error.
     void finish();
     // 1 when the last frame or the recording could not be written, else 0.
     int exitCode() const { return failed ? 1 : 0; }
 
 private:
+    void reportUnsavedShot();
+
     RunOptions options;
     std::unique_ptr<FrameScript> script;
     Recorder* recorder = nullptr;  // the script, when it records
@@ -42,6 +45,7 @@ private:
     long framesDone = 0;
     std::uint64_t stateHash = 0;
     int replayMode = -1;
+    bool shotTried = false;  // the last frame was saved, or that failed and was said
     bool failed = false;
 };
 

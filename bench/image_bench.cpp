@@ -74,7 +74,7 @@ const ImageFiles& files() {
     return images;
 }
 
-// Ours keeps the file's bottom-up row order where stb turns the rows top-down;
+// Ours gives the rows bottom first where stb gives them top first;
 // a BMP's alpha is our colour key (0 for pure black) where stb gives 255.
 bool samePixels(const unsigned char* ours, const unsigned char* stb, bool colourKey) {
     if (!ours || !stb) return false;

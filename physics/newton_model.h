@@ -10,4 +10,10 @@ public:
     // requested, and no body is made.
     NewtonModel(NewtonWorld* world, const char* descFile, Vertex position, float mass, float scale);
     void draw() override;
+
+    // Frame 0's corners, scaled, at the starting place; both zero when no body was made.
+    Vertex low = newV(0, 0, 0), high = newV(0, 0, 0);
+
+private:
+    void placeBounds(const float* points, Vertex position);
 };

@@ -44,12 +44,13 @@ enum : int {
     BASS_ERROR_FILEOPEN = 2,   // the file cannot be opened
     BASS_ERROR_DRIVER = 3,     // no output device could be opened
     BASS_ERROR_HANDLE = 5,     // not a stream handle of this device
-    BASS_ERROR_FORMAT = 6,     // not a decodable file, or more than two channels
+    BASS_ERROR_FORMAT = 6,     // not a decodable file, or more than eight channels
     BASS_ERROR_INIT = 8,       // BASS_Init has not succeeded
     BASS_ERROR_ALREADY = 14,   // BASS_Init twice
     BASS_ERROR_ILLPARAM = 20,  // an argument out of range
     BASS_ERROR_NO3D = 21,      // no 3D support (device, or a stereo/non-3D stream)
     BASS_ERROR_DEVICE = 23,    // a device number other than -1
+    BASS_ERROR_EMPTY = 31,     // the file opens but holds no frame
     BASS_ERROR_UNKNOWN = -1,   // OpenAL refused to make a source or buffers
 };
 
@@ -58,6 +59,9 @@ enum : int {
 bool BASS_Init(int device, std::uint32_t freq, std::uint32_t flags, plat::Window* window);
 // The reason the last call on this thread failed, BASS_OK after a success.
 int BASS_ErrorGetCode();
+// The decoder's own words for why the last stream could not be created (for
+// example "File contains data in an unimplemented format"); empty when it gave none.
+std::string BASS_ErrorGetReason();
 // Metres per distance unit (Doppler), roll-off factor (0 none, 1 real world:
 // inverse distance beyond one unit) and Doppler factor; a value below 0
 // (0 for the distance) keeps the current one. Applied by BASS_Apply3D.
@@ -68,6 +72,15 @@ bool BASS_Set3DFactors(float distanceFactor, float rolloffFactor, float dopplerF
 // The stream lives until BASS_Free.
 std::uint32_t BASS_StreamCreateFile(bool mem, const char* file, std::uint64_t offset,
                                     std::uint64_t length, std::uint32_t flags);
+struct BASS_CHANNELINFO {
+    std::uint32_t freq;   // the file's frames per second
+    std::uint32_t chans;  // the file's channels, 1 to 8
+    bool downmixed;       // 3 or more channels the device plays down-mixed to stereo
+};
+// What a stream plays: 3 to 8 channels go through the device's multichannel
+// format for that count where it has one, and are down-mixed to stereo
+// otherwise (centre and surrounds at -3 dB, the LFE channel left out).
+bool BASS_ChannelGetInfo(std::uint32_t handle, BASS_CHANNELINFO* info);
 // Resumes output stopped by BASS_Stop.
 bool BASS_Start();
 // Plays the stream, in a loop with BASS_SAMPLE_LOOP. A stream stopped with

@@ -10,6 +10,7 @@ namespace bass_al {
 
 namespace {
 thread_local int lastError = BASS_OK;
+thread_local std::string lastReason;
 
 // Whether VARNE_AUDIO_NO3D asks the device to pretend it has no 3D support.
 bool no3DForced() {
@@ -38,13 +39,15 @@ Library& library() {
     return lib;
 }
 
-bool setError(int code) {
+bool setError(int code, const std::string& reason) {
     lastError = code;
+    lastReason = reason;
     return false;
 }
 
 bool clearError() {
     lastError = BASS_OK;
+    lastReason.clear();
     return true;
 }
 
@@ -118,6 +121,8 @@ bool BASS_Stop() {
 }
 
 int BASS_ErrorGetCode() { return lastError; }
+
+std::string BASS_ErrorGetReason() { return lastReason; }
 
 std::string BASS_GetDeviceDescription() {
     std::lock_guard lock(library().mutex);

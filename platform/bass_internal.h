@@ -49,12 +49,14 @@ struct Stream {
     ~Stream();
 
     SNDFILE* file = nullptr;
-    int channels = 0;
-    int rate = 0;  // the file's frames per second
+    int channels = 0;   // the file's
+    int rate = 0;       // the file's frames per second
+    ALenum format = 0;  // the buffers' OpenAL format; 0: down-mixed to stereo
     bool is3D = false;
     ALuint source = 0;
     std::array<ALuint, kBufferCount> buffers{};
-    std::vector<short> chunk;  // one buffer's worth of decoded frames
+    std::vector<float> decoded;  // one buffer's worth of decoded frames
+    std::vector<short> pcm;      // the same frames as the buffer takes them
 
     bool loop = false;
     bool playing = false;  // wanted playing: the feeder keeps it fed
@@ -100,8 +102,9 @@ struct Library {
 
 Library& library();
 
-// Sets the calling thread's error code; the results suit a `return`.
-bool setError(int code);
+// Sets the calling thread's error code and the decoder's reason for it (none
+// by default); the results suit a `return`.
+bool setError(int code, const std::string& reason = {});
 bool clearError();
 
 // The open output, or null with BASS_ERROR_INIT.
@@ -125,6 +128,13 @@ void feed(Stream& s);
 void applyAttributes(Stream& s);
 // Pushes a 3D stream's position and the device's factors to its source.
 void applyPlace(Stream& s, const Factors& factors);
+
+// The OpenAL format that plays `channels` (1 to 8) channels as they are, or 0
+// when the current device has none and they must be down-mixed to stereo.
+ALenum streamFormat(int channels);
+// Turns `frames` of the stream's decoded frames into 16-bit samples at `out`
+// for its format; returns the channels per frame written.
+int toPcm(const Stream& s, sf_count_t frames, short* out);
 
 void runFeeder();
 

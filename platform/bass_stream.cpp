@@ -18,7 +18,7 @@ sf_count_t decodeChunk(Stream& s) {
     bool justRewound = false;
     while (got < kChunkFrames) {
         const sf_count_t n =
-            sf_readf_short(s.file, s.chunk.data() + got * s.channels, kChunkFrames - got);
+            sf_readf_float(s.file, s.decoded.data() + got * s.channels, kChunkFrames - got);
         if (n > 0) {
             got += n;
             justRewound = false;
@@ -38,22 +38,35 @@ bool queueChunk(Stream& s, ALuint buffer) {
     if (s.ended) return false;
     const sf_count_t frames = decodeChunk(s);
     if (frames == 0) return false;
-    const ALenum format = s.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
-    alBufferData(buffer, format, s.chunk.data(), ALsizei(frames * s.channels * sizeof(short)),
-                 s.rate);
+    const int channels = toPcm(s, frames, s.pcm.data());
+    alBufferData(buffer, s.format ? s.format : AL_FORMAT_STEREO16, s.pcm.data(),
+                 ALsizei(frames * channels * sizeof(short)), s.rate);
     alSourceQueueBuffers(s.source, 1, &buffer);
     return true;
 }
 
-// Why sf_open failed: the file itself, or what is in it.
-int openError() {
-    return sf_error(nullptr) == SF_ERR_SYSTEM ? BASS_ERROR_FILEOPEN : BASS_ERROR_FORMAT;
+// Why sf_open failed: the file itself, or what is in it, with libsndfile's words.
+bool openError() {
+    std::string reason = sf_strerror(nullptr);
+    if (!reason.empty() && reason.back() == '.') reason.pop_back();
+    return setError(sf_error(nullptr) == SF_ERR_SYSTEM ? BASS_ERROR_FILEOPEN : BASS_ERROR_FORMAT,
+                    reason);
 }
 
-int formatError(const SF_INFO& info, bool is3D) {
-    if (info.channels < 1 || info.channels > 2 || info.samplerate < 1) return BASS_ERROR_FORMAT;
-    if (is3D && info.channels != 1) return BASS_ERROR_NO3D;  // OpenAL places only mono sources
-    return BASS_OK;
+bool formatError(const SF_INFO& info, bool is3D) {
+    if (info.channels < 1 || info.channels > 8 || info.samplerate < 1) {
+        return setError(BASS_ERROR_FORMAT, std::to_string(info.channels) + " channels at " +
+                                               std::to_string(info.samplerate) + " Hz");
+    }
+    if (is3D && info.channels != 1) return setError(BASS_ERROR_NO3D);  // OpenAL places only mono
+    return true;
+}
+
+// Whether the file yields a first frame; it is read again from the start when played.
+bool hasFrames(Stream& s) {
+    const bool any = sf_readf_float(s.file, s.decoded.data(), 1) == 1;
+    sf_seek(s.file, 0, SEEK_SET);
+    return any || setError(BASS_ERROR_EMPTY);
 }
 
 // Gives the stream its source and buffers; the source plays relative to the
@@ -91,19 +104,20 @@ std::unique_ptr<Stream> openStream(const char* path, bool is3D, const Factors& f
     auto s = std::make_unique<Stream>();
     SF_INFO info{};
     s->file = sf_open(path, SFM_READ, &info);
-    int error = s->file ? formatError(info, is3D) : openError();
-    if (error == BASS_OK) {
-        sf_command(s->file, SFC_SET_CLIPPING, nullptr, SF_TRUE);  // no wrap-around from float files
-        s->channels = info.channels;
-        s->rate = info.samplerate;
-        s->freq = std::uint32_t(info.samplerate);
-        s->is3D = is3D;
-        s->chunk.resize(std::size_t(kChunkFrames) * std::size_t(info.channels));
-        if (!makeSource(*s, factors)) error = BASS_ERROR_UNKNOWN;
+    if (!(s->file ? formatError(info, is3D) : openError())) return nullptr;
+    s->channels = info.channels;
+    s->rate = info.samplerate;
+    s->freq = std::uint32_t(info.samplerate);
+    s->is3D = is3D;
+    s->decoded.resize(std::size_t(kChunkFrames) * std::size_t(info.channels));
+    s->pcm.resize(s->decoded.size());
+    if (!hasFrames(*s)) return nullptr;
+    s->format = streamFormat(info.channels);
+    if (!makeSource(*s, factors)) {
+        setError(BASS_ERROR_UNKNOWN);
+        return nullptr;
     }
-    if (error == BASS_OK) return s;
-    setError(error);
-    return nullptr;
+    return s;
 }
 
 void rewind(Stream& s) {
@@ -172,6 +186,14 @@ bool BASS_StreamPlay(std::uint32_t handle, bool flush, std::uint32_t flags) {
     alGetSourcei(s->source, AL_SOURCE_STATE, &state);
     if (state != AL_PLAYING) alSourcePlay(s->source);  // playing again would restart the queue
     s->playing = true;
+    return clearError();
+}
+
+bool BASS_ChannelGetInfo(std::uint32_t handle, BASS_CHANNELINFO* info) {
+    std::lock_guard lock(library().mutex);
+    const Stream* s = findStream(handle);
+    if (!s) return false;
+    *info = {std::uint32_t(s->rate), std::uint32_t(s->channels), s->format == 0};
     return clearError();
 }
 

@@ -33,7 +33,8 @@ bool CMD2Model::LoadMesh(const char* md2File) {
         return false;
     }
     MD2Data mesh;
-    if (!DecodeMD2(bytes.data.get(), bytes.size, md2File, &mesh)) return false;
+    damaged = !DecodeMD2(bytes.data.get(), bytes.size, md2File, &mesh);
+    if (damaged) return false;
     vertexCount = mesh.vertexCount;
     frameCount = mesh.frameCount;
     frameSize = mesh.frameSize;

@@ -58,6 +58,7 @@ public:
     unsigned listID = 0;
     bool overblend = false;
     int frameCount = 0;
+    bool damaged = false;  // the MD2 file was read and refused as malformed
 
 private:
     bool readDescription(modelfile_t* files);

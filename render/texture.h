@@ -17,7 +17,7 @@ struct texture_t {
     std::uint32_t height = 0;
     std::uint32_t bpp = 0;  // bits per pixel of pixels: 32 for BMP, 24 or 32 for TGA
     std::uint32_t glTexture = 0;
-    unsigned char* pixels = nullptr;  // width * height * bpp / 8 bytes, rows in file order
+    unsigned char* pixels = nullptr;  // width * height * bpp / 8 bytes, bottom row first
 };
 
 // The 40-byte information header that follows a BMP's 14-byte file header.
@@ -47,7 +47,7 @@ texture_t LoadBMPTexture(const char* fileName);
 texture_t LoadTGATexture(const char* fileName);
 // RGBA bytes with the colour key applied (caller frees with free()), or null.
 unsigned char* LoadBitmapFile(const char* fileName, BitmapInfoHeader* info);
-// RGB bytes of a 24-bit BMP (caller frees with free()), or null.
+// RGB bytes of a BMP (caller frees with free()), or null.
 unsigned char* LoadOnlyBitmapFile(const char* fileName, BitmapInfoHeader* info);
 
 void glBindTex(texture_t texture, int unit);

@@ -90,6 +90,35 @@ void logWhatRunsUnderneath() {
 
 NewtonPrimitive* body(int number) { return NewtonObjects.find(number)->getData(); }
 
+// The box the engine simulates in: a body whose origin leaves it stops.
+constexpr float kWorldMin[3] = {-200, -200, -200}, kWorldMax[3] = {200, 200, 200};
+
+// Names a model that reaches outside the world box, with its size: one much larger than the
+// box surrounds the camera and the floor, one placed outside it is never simulated, and
+// either may never be seen.
+bool insideWorld(Vertex p) {
+    const float c[3] = {p.x, p.y, p.z};
+    for (int k = 0; k < 3; ++k)
+        if (!(c[k] >= kWorldMin[k] && c[k] <= kWorldMax[k])) return false;
+    return true;
+}
+
+void reportModelOutsideWorld(const NewtonModel& model, const char* descFile) {
+    if (insideWorld(model.low) && insideWorld(model.high)) return;
+    const Vertex size = sub(model.high, model.low);
+    log_txt("*Model %s is %g x %g x %g units, from (%g, %g, %g) to (%g, %g, %g) where placed: "
+            "it reaches outside the world box (%g to %g) and may not be seen",
+            descFile, size.x, size.y, size.z, model.low.x, model.low.y, model.low.z, model.high.x,
+            model.high.y, model.high.z, kWorldMin[0], kWorldMax[0]);
+}
+
+void createModel() {
+    const char* descFile = settings->getSetting("TEST_MODEL");
+    auto* model = new NewtonModel(nWorld, descFile, newV(30, 30, 10), 40, 1.0f);
+    NewtonObjects.add(model, kModelNode);
+    reportModelOutsideWorld(*model, descFile);
+}
+
 void createBodies() {
     log_txt("initializing NewtonObjects...");
     NewtonObjects.setData(new NewtonBox(nWorld, newV(0, 0, 0), 0, 150, 10, 150));
@@ -99,10 +128,7 @@ void createBodies() {
     NewtonObjects.add(new NewtonBox(nWorld, newV(0, 20, 20), 10, 5), kPushedBoxNode);
     NewtonObjects.add(new NewtonBox(nWorld, newV(6, 130, 5), 10, 6), kHingeParentNode);
     NewtonObjects.add(new NewtonSphere(nWorld, newV(-20, 10, -20), 10, 6), kSphereNode);
-    if (settings->IsSet("TEST_MODEL"))
-        NewtonObjects.add(new NewtonModel(nWorld, settings->getSetting("TEST_MODEL"),
-                                          newV(30, 30, 10), 40, 1.0f),
-                          kModelNode);
+    if (settings->IsSet("TEST_MODEL")) createModel();
 }
 
 void createHinge() {
@@ -136,8 +162,7 @@ int InitGL() {
         glUnbindShader();
     }
     cam.init(0, 30, -50, 15, 0, 100);
-    const float worldMin[3] = {-200, -200, -200}, worldMax[3] = {200, 200, 200};
-    NewtonSetWorldSize(nWorld, worldMin, worldMax);
+    NewtonSetWorldSize(nWorld, kWorldMin, kWorldMax);
     createBodies();
     createHinge();
     Vertex spin = newV(2, 1, 7);

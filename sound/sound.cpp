@@ -5,6 +5,7 @@
 #include "platform/bass.h"
 
 #include <cmath>
+#include <string>
 
 std::uint32_t soundStream = 0;
 
@@ -42,8 +43,17 @@ const char* errorMeaning(int code) {
     case BASS_ERROR_FILEOPEN: return "the file cannot be opened";
     case BASS_ERROR_FORMAT: return "not an audio format that can be read";
     case BASS_ERROR_NO3D: return "no 3D sound for this file";
+    case BASS_ERROR_EMPTY: return "the file is empty: it holds no sound";
     default: return "the audio library refused it";
     }
+}
+
+// Says how music of more than two channels reaches the speakers.
+void logChannels(const char* file) {
+    BASS_CHANNELINFO info{};
+    if (!BASS_ChannelGetInfo(soundStream, &info) || info.chans <= 2) return;
+    log_txt("Bass Sound: %s has %u channels, %s", file, unsigned(info.chans),
+            info.downmixed ? "down-mixed to stereo" : "played in the device's own format for them");
 }
 
 }  // namespace
@@ -64,8 +74,11 @@ void playSound(const char* file, int volume) {
     soundStream = BASS_StreamCreateFile(false, file, 0, 0, 0);
     const int error = BASS_ErrorGetCode();
     if (!soundStream && error != BASS_ERROR_INIT) {  // no device was said at initSound
-        log_txt("Bass Sound: %s is not played (error %i: %s)", file, error, errorMeaning(error));
+        const std::string reason = BASS_ErrorGetReason();
+        log_txt("Bass Sound: %s is not played (error %i: %s%s%s)", file, error, errorMeaning(error),
+                reason.empty() ? "" : ": ", reason.c_str());
     }
+    logChannels(file);
     BASS_Start();
     BASS_StreamPlay(soundStream, false, BASS_SAMPLE_LOOP);
     BASS_ChannelSetAttributes(soundStream, -1, volume, -101);

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+// The unit tests' one copy of stb_image: PNG here, BMP and TGA for the texture tests.
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
+#define STBI_ONLY_BMP
+#define STBI_ONLY_TGA
 #include <stb/stb_image.h>
 
 #include <ctime>
