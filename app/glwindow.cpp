@@ -1,9 +1,9 @@
 #include "app/glwindow.h"
 
 #include "app/gl_surface.h"
-#include "app/log.h"
 #include "app/main.h"
 #include "config/settings.h"
+#include "platform/log.h"
 #include "scene/setup.h"
 
 #include <GL/gl.h>

@@ -1,7 +1,7 @@
 #include "app/scripted_run.h"
 
-#include "app/log.h"
 #include "physics/newton_primitive.h"
+#include "platform/log.h"
 #include "platform/window.h"
 #include "play/play_tools.h"
 #include "render/png_file.h"

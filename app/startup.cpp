@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/log.h"
+#include "platform/log.h"
 #include "platform/window.h"
 
 #include <cstdio>

@@ -2,9 +2,9 @@
 
 #include "app/gl_surface.h"
 #include "app/input_messages.h"
-#include "app/log.h"
 #include "config/file_list.h"
 #include "config/settings.h"
+#include "platform/log.h"
 #include "render/font.h"
 
 #include <GL/gl.h>

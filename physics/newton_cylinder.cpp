@@ -1,7 +1,7 @@
 #include "physics/newton_cylinder.h"
 
-#include "app/log.h"
 #include "config/settings.h"
+#include "platform/log.h"
 
 #include <GL/gl.h>
 

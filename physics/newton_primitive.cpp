@@ -1,6 +1,6 @@
 #include "physics/newton_primitive.h"
 
-#include "app/log.h"
+#include "platform/log.h"
 
 #include <GL/gl.h>
 

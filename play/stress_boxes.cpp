@@ -1,6 +1,6 @@
 #include "play/stress_boxes.h"
 
-#include "app/log.h"
+#include "platform/log.h"
 
 namespace {
 constexpr int kRow = 25;

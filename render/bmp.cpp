@@ -5,9 +5,9 @@
 // dropped so the result is tightly packed.
 #include "render/image_decode.h"
 
-#include "app/log.h"
 #include "io/file_bytes.h"
 #include "io/little_endian.h"
+#include "platform/log.h"
 
 #include <cstddef>
 #include <cstdint>

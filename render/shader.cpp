@@ -3,8 +3,8 @@
 // to log.txt, and failures the user must see go through log_msg.
 #include "render/shader.h"
 
-#include "app/log.h"
 #include "io/file_bytes.h"
+#include "platform/log.h"
 #include "platform/window.h"
 #include "render/gl_entry.h"
 

@@ -3,7 +3,7 @@
 // drawing goes through. Without GL_ARB_multitexture only unit 0 exists.
 #include "render/texture.h"
 
-#include "app/log.h"
+#include "platform/log.h"
 #include "render/gl_entry.h"
 
 #include <GL/glu.h>

@@ -4,9 +4,9 @@
 // whatever the descriptor's origin bit says. Every failure logs one fixed line.
 #include "render/image_decode.h"
 
-#include "app/log.h"
 #include "io/file_bytes.h"
 #include "io/little_endian.h"
+#include "platform/log.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "scene/frame_tools.h"
 
-#include "app/log.h"
 #include "physics/newton_primitive.h"
+#include "platform/log.h"
 #include "play/debug_view.h"
 #include "play/play_tools.h"
 #include "render/font.h"

@@ -1,6 +1,5 @@
 #include "scene/setup.h"
 
-#include "app/log.h"
 #include "config/file_list.h"
 #include "config/settings.h"
 #include "physics/newton_box.h"
@@ -8,6 +7,7 @@
 #include "physics/newton_model.h"
 #include "physics/newton_sphere.h"
 #include "platform/bass.h"
+#include "platform/log.h"
 #include "play/play_tools.h"
 #include "render/font.h"
 #include "render/shader.h"

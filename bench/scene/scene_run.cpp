@@ -1,9 +1,9 @@
 #include "bench/scene/scene_run.h"
 
 #include "app/glwindow.h"
-#include "app/log.h"
 #include "app/main.h"
 #include "config/settings.h"
+#include "platform/log.h"
 #include "scene/frame.h"
 
 #include <cstdlib>
