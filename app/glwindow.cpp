@@ -1,8 +1,8 @@
 #include "app/glwindow.h"
 
-#include "app/gl_surface.h"
 #include "app/main.h"
 #include "config/settings.h"
+#include "platform/gl_surface.h"
 #include "platform/log.h"
 #include "scene/setup.h"
 

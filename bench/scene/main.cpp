@@ -13,9 +13,9 @@
 //                          multisampled format, then the window with it),
 //                          draws one cleared frame and exits (the start-up
 //                          baseline)
-#include "app/gl_surface.h"
 #include "app/glwindow.h"
 #include "bench/scene/scene_run.h"
+#include "platform/gl_surface.h"
 #include "play/play_tools.h"
 #include "scene/camera.h"
 #include "scene/skybox.h"

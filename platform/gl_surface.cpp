@@ -1,4 +1,4 @@
-#include "app/gl_surface.h"
+#include "platform/gl_surface.h"
 
 #include "platform/log.h"
 
