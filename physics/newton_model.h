@@ -3,6 +3,7 @@
 #pragma once
 
 #include "physics/newton_primitive.h"
+#include "render/md2.h"
 
 class NewtonModel : public NewtonPrimitive {
 public:
@@ -10,4 +11,6 @@ public:
     // requested, and no body is made.
     NewtonModel(NewtonWorld* world, const char* descFile, Vertex position, float mass, float scale);
     void draw() override;
+
+    CMD2Model model;
 };

@@ -5,7 +5,6 @@
 
 #include "physics/linked_list.h"
 #include "platform/newton.h"
-#include "render/md2.h"
 #include "render/vector_math.h"
 
 // The kinds of body, as a body's type gives them.
@@ -37,7 +36,6 @@ public:
     float mass;
     NewtonWorld* world;
     int type = 0;  // a BodyKind: box, sphere or cylinder, model
-    CMD2Model model;
 
 private:
     void fetchMatrix();

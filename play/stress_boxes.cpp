@@ -22,3 +22,12 @@ void StressBoxes::drop(NewtonWorld* world, int count) {
         boxes.push_back(std::make_unique<NewtonBox>(world, StressBoxPosition(i), kMass, kEdge));
     log_txt("%d stress boxes dropped over the floor", count);
 }
+
+void StressBoxes::draw(Vertex eye) {
+    batched.clear();
+    for (const auto& box : boxes) {
+        box->getPosition();  // takes the box's current pose into its matrix
+        batched.push_back({&box->matrix, box->size});
+    }
+    batch.draw(batched, eye);
+}

@@ -94,7 +94,9 @@ void createBodies() {
     log_txt("initializing NewtonObjects...");
     NewtonObjects.setData(new NewtonBox(nWorld, newV(0, 0, 0), 0, 150, 10, 150));
     NewtonObjects.setNR(kFloorNode);
-    NewtonObjects.add(new NewtonCylinder(nWorld, newV(2, 50, 0), 10, 5, 6), kCylinderNode);
+    NewtonObjects.add(new NewtonCylinder(nWorld, settings->getSetting("CYLINDER_MODEL"),
+                                         newV(2, 50, 0), 10, 5, 6),
+                      kCylinderNode);
     NewtonObjects.add(new NewtonBox(nWorld, newV(0, 100, 0), 20, 10), kHingeChildNode);
     NewtonObjects.add(new NewtonBox(nWorld, newV(0, 20, 20), 10, 5), kPushedBoxNode);
     NewtonObjects.add(new NewtonBox(nWorld, newV(6, 130, 5), 10, 6), kHingeParentNode);
