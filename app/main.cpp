@@ -45,7 +45,7 @@ constexpr bool kNeverStops = false;  // the scene's loop ends on the quit or Esc
 
 void drawAndPresent() {
     scriptedRun.beforeFrame();
-    DrawGLScene();
+    DrawGLScene(scriptedRun.frameScript());
     scriptedRun.afterFrame();
     plat::SwapBuffers(hDC);
 }
@@ -81,7 +81,7 @@ int WinMain() {
     if (!scriptedRun.start(mode)) return 2;
     plat::ShowCursor(false);
     if (!CreateGLWindow("3D-Varne", settings->ScreenX(), settings->ScreenY(), settings->ScreenBPP(),
-                        settings->doFullscreen(), false))
+                        settings->doFullscreen(), scriptedRun.stressBoxes()))
         return 0;
     log_txt("Starting the Main-Loop");
     MainLoop(drawAndPresent);

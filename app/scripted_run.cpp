@@ -91,12 +91,8 @@ bool ScriptedRun::prepare(RunOptions given) {
 int ScriptedRun::presetMode() const { return replayMode >= 0 ? replayMode : options.mode; }
 
 bool ScriptedRun::start(int mode) {
-    tools.stressBoxes = options.boxes;
     if (options.fixedStep > 0) plat::SetCounterSource(fixedCounter, kFixedTicksPerSecond);
-    if (options.record.empty()) {
-        frameScript = script.get();
-        return true;
-    }
+    if (options.record.empty()) return true;
     auto writing = std::make_unique<Recorder>();
     std::string error;
     if (!writing->writer.Open(options.record, {mode, options.boxes}, error)) {
@@ -105,7 +101,6 @@ bool ScriptedRun::start(int mode) {
     }
     recorder = writing.get();
     script = std::move(writing);
-    frameScript = script.get();
     return true;
 }
 
@@ -130,7 +125,6 @@ void ScriptedRun::afterFrame() {
 }
 
 void ScriptedRun::finish() {
-    frameScript = nullptr;
     std::string error;
     if (recorder && !recorder->writer.Close(error)) {
         std::fprintf(stderr, "3d-varne: --record: %s\n", error.c_str());

@@ -120,7 +120,7 @@ void createHinge() {
 
 }  // namespace
 
-int InitGL() {
+int InitGL(int stressBoxes) {
     log_txt("Initializing Newton Game Dynamics");
     nWorld = NewtonCreate(nullptr, nullptr);
     startMusicAndShader();
@@ -144,7 +144,7 @@ int InitGL() {
     createHinge();
     Vertex spin = newV(2, 1, 7);
     NewtonBodySetOmega(body(kCylinderNode)->getBody(), getVertex3f(spin));
-    tools.stress.drop(nWorld, tools.stressBoxes);
+    tools.stress.drop(nWorld, stressBoxes);
     tools.start.remember(NewtonObjects);
     for (const auto& box : tools.stress.all()) tools.start.add(box->getBody());
     if (settings->IsSet("SKYBOX_FILE"))

@@ -24,7 +24,8 @@ enum SceneNode : int {
     kModelNode = 6,  // only with a TEST_MODEL
 };
 
+// Builds the scene with stressBoxes extra boxes (--boxes) over the floor.
 // Returns 1 when the set-up ran through (no path fails).
-int InitGL();
+int InitGL(int stressBoxes);
 // The hinge's callback: holds the hinge at angle 0.
 unsigned jointCallback2(const NewtonJoint* joint, NewtonHingeSliderUpdateDescTag* desc);
