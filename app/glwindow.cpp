@@ -4,11 +4,11 @@
 #include "config/settings.h"
 #include "platform/gl_surface.h"
 #include "platform/log.h"
+#include "render/gl_entry.h"
 #include "scene/setup.h"
 
 #include <GL/gl.h>
 
-#include <cstring>
 #include <initializer_list>
 
 plat::Window* hWnd = nullptr;
@@ -146,15 +146,4 @@ bool WGLisExtensionSupported(const char* extension) {
     if (getString) list = getString(plat::wglGetCurrentDC());
     if (!list) list = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
     return extensionListed(list, extension);
-}
-
-bool extensionListed(const char* list, const char* extension) {
-    if (!list || !extension || !*extension) return false;
-    const size_t length = std::strlen(extension);
-    for (const char* at = std::strstr(list, extension); at; at = std::strstr(at + 1, extension)) {
-        bool startsWord = at == list || at[-1] == ' ';
-        bool endsWord = at[length] == '\0' || at[length] == ' ';
-        if (startsWord && endsWord) return true;
-    }
-    return false;
 }

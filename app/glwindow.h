@@ -23,5 +23,3 @@ void ReSizeGLScene(int width, int height);
 bool InitMultisample(void* hInstance, plat::Window* window, plat::PixelFormatDescriptor pfd);
 // Whether the window-system or GL extension list names the extension as a whole word.
 bool WGLisExtensionSupported(const char* extension);
-// Whether the space-separated list names the extension as a whole word.
-bool extensionListed(const char* list, const char* extension);

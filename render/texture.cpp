@@ -52,8 +52,7 @@ void upload(texture_t* texture, bool smooth) {
 }  // namespace
 
 void MultiTexturing() {
-    const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    multitex = extensions && std::strstr(extensions, "GL_ARB_multitexture");
+    multitex = GLExtensionSupported("GL_ARB_multitexture");
     if (!multitex) {
         log_txt("No multitexturing support!");
         return;
