@@ -75,6 +75,11 @@ void NewtonPrimitive::multGLMatrix() {
     glMultMatrixf(matrix.m);
 }
 
+NewtonPrimitive* FindBody(int number) {
+    const LinkedList<NewtonPrimitive*>* node = NewtonObjects.find(number);
+    return node ? node->getData() : nullptr;
+}
+
 void gravitation(const NewtonBody* body) {
     float mass, Ixx, Iyy, Izz;
     NewtonBodyGetMassMatrix(body, &mass, &Ixx, &Iyy, &Izz);

@@ -45,6 +45,9 @@ private:
 
 // The scene's bodies, floor at the head; defined in app/main.cpp.
 extern LinkedList<NewtonPrimitive*> NewtonObjects;
+// The body listed in NewtonObjects under number (the floor, at the head, has
+// none), or null when no body is.
+NewtonPrimitive* FindBody(int number);
 
 // The force callback of every body: its weight, mass * -9.8 along y.
 void gravitation(const NewtonBody* body);

@@ -52,7 +52,9 @@ void moveLight() {
 }
 
 void pushBox() {
-    NewtonBody* box = NewtonObjects.find(kPushedBoxNode)->getData()->getBody();
+    NewtonPrimitive* pushed = FindBody(kPushedBoxNode);
+    if (!pushed) return;
+    NewtonBody* box = pushed->getBody();
     NewtonWorldUnfreezeBody(nWorld, box);
     const struct {
         unsigned key;
@@ -158,7 +160,7 @@ void getKeys(const FrameInput& input) {
     glUnbindShader();
     if (!keys[plat::VK_UP] && !keys[plat::VK_DOWN]) cam.speed = 0;
     pushBox();
-    if (keys[plat::VK_RETURN]) cam.init(0, 30, -50, 15, 0, 100);
+    if (keys[plat::VK_RETURN]) cam.toStartPose();
 }
 
 int DrawGLScene(FrameScript* script) {

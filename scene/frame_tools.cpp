@@ -24,7 +24,7 @@ void resetScene() {
     tools.grab.release();
     tools.balls.clear();
     tools.start.restore();
-    cam.init(0, 30, -50, 15, 0, 100);
+    cam.toStartPose();
     log_txt("Scene reset");
 }
 

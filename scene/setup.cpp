@@ -88,12 +88,9 @@ void logWhatRunsUnderneath() {
     log_txt("Audio device: %s", audio.empty() ? "none, the demo runs silent" : audio.c_str());
 }
 
-NewtonPrimitive* body(int number) { return NewtonObjects.find(number)->getData(); }
-
 void createBodies() {
     log_txt("initializing NewtonObjects...");
     NewtonObjects.setData(new NewtonBox(nWorld, newV(0, 0, 0), 0, 150, 10, 150));
-    NewtonObjects.setNR(kFloorNode);
     NewtonObjects.add(new NewtonCylinder(nWorld, settings->getSetting("CYLINDER_MODEL"),
                                          newV(2, 50, 0), 10, 5, 6),
                       kCylinderNode);
@@ -109,8 +106,9 @@ void createBodies() {
 
 void createHinge() {
     log_txt("Creating Joint...");
-    NewtonPrimitive* child = body(kHingeChildNode);
-    NewtonPrimitive* parent = body(kHingeParentNode);
+    NewtonPrimitive* child = FindBody(kHingeChildNode);
+    NewtonPrimitive* parent = FindBody(kHingeParentNode);
+    if (!child || !parent) return;
     Vertex pivot = newV(1, 0, 0);
     Vertex pin = normalizeVec(sub(child->getPosition(), parent->getPosition()));
     NewtonJoint* joint = NewtonConstraintCreateHinge(nWorld, getVertex3f(pivot), getVertex3f(pin),
@@ -137,13 +135,14 @@ int InitGL(int stressBoxes) {
         setUniform("LightPosition", lightPos);
         glUnbindShader();
     }
-    cam.init(0, 30, -50, 15, 0, 100);
+    cam.toStartPose();
     const float worldMin[3] = {-200, -200, -200}, worldMax[3] = {200, 200, 200};
     NewtonSetWorldSize(nWorld, worldMin, worldMax);
     createBodies();
     createHinge();
     Vertex spin = newV(2, 1, 7);
-    NewtonBodySetOmega(body(kCylinderNode)->getBody(), getVertex3f(spin));
+    if (NewtonPrimitive* cylinder = FindBody(kCylinderNode))
+        NewtonBodySetOmega(cylinder->getBody(), getVertex3f(spin));
     tools.stress.drop(nWorld, stressBoxes);
     tools.start.remember(NewtonObjects);
     for (const auto& box : tools.stress.all()) tools.start.add(box->getBody());

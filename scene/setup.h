@@ -13,9 +13,9 @@ extern char fontstr[64];     // the font texture's file name
 extern texture_t ftex;       // the overlay font
 extern Vertex lightPos;      // the light the shader sees, moved by keys
 
-// The numbers under which the scene's bodies stand in NewtonObjects.
+// The numbers under which the scene's bodies stand in NewtonObjects. The
+// floor is the list's head, which has no number (NewtonObjects.getData()).
 enum SceneNode : int {
-    kFloorNode = 0,
     kCylinderNode = 1,
     kHingeChildNode = 2,  // the lower box of the hinged pair
     kPushedBoxNode = 3,   // the box the W, S, A, D and Space keys push
