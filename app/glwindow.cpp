@@ -1,14 +1,14 @@
 #include "app/glwindow.h"
 
-#include "app/gl_surface.h"
-#include "app/log.h"
 #include "app/main.h"
 #include "config/settings.h"
+#include "platform/gl_surface.h"
+#include "platform/log.h"
+#include "render/gl_entry.h"
 #include "scene/setup.h"
 
 #include <GL/gl.h>
 
-#include <cstring>
 #include <initializer_list>
 
 plat::Window* hWnd = nullptr;
@@ -51,10 +51,9 @@ plat::Window* createWindow(const char* title, int width, int height) {
                               plat::kDefaultPos, width, height);
 }
 
-}  // namespace
-
-bool CreateGLWindow(const char* title, int width, int height, int bits, bool fullscreenflag,
-                    bool secondPass) {
+// The second pass makes the window again with the multisample format found.
+bool openWindow(const char* title, int width, int height, int bits, bool fullscreenflag,
+                int stressBoxes, bool secondPass) {
     settings->SetFullscreen(fullscreenflag);
     void* hInstance = nullptr;  // this platform has no module handle to hand on
     if (!secondPass && !plat::RegisterClass("OpenGL", WndProc)) {
@@ -76,7 +75,8 @@ bool CreateGLWindow(const char* title, int width, int height, int bits, bool ful
         if (InitMultisample(hInstance, hWnd, pfd)) {
             KillGLWindow(false);
             // The display was already asked for: the second pass keeps its answer.
-            return CreateGLWindow(title, width, height, bits, settings->doFullscreen(), true);
+            return openWindow(title, width, height, bits, settings->doFullscreen(), stressBoxes,
+                              true);
         }
     }
     plat::ShowWindow(hWnd);
@@ -84,8 +84,15 @@ bool CreateGLWindow(const char* title, int width, int height, int bits, bool ful
     plat::SetFocus(hWnd);
     ReSizeGLScene(width, height);
     log_txt("InitGL:");
-    if (!InitGL()) return abandonWindow("Initialization Failed.");
+    if (!InitGL(stressBoxes)) return abandonWindow("Initialization Failed.");
     return true;
+}
+
+}  // namespace
+
+bool CreateGLWindow(const char* title, int width, int height, int bits, bool fullscreenflag,
+                    int stressBoxes) {
+    return openWindow(title, width, height, bits, fullscreenflag, stressBoxes, false);
 }
 
 void KillGLWindow(bool shutdown) {
@@ -139,15 +146,4 @@ bool WGLisExtensionSupported(const char* extension) {
     if (getString) list = getString(plat::wglGetCurrentDC());
     if (!list) list = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
     return extensionListed(list, extension);
-}
-
-bool extensionListed(const char* list, const char* extension) {
-    if (!list || !extension || !*extension) return false;
-    const size_t length = std::strlen(extension);
-    for (const char* at = std::strstr(list, extension); at; at = std::strstr(at + 1, extension)) {
-        bool startsWord = at == list || at[-1] == ' ';
-        bool endsWord = at[length] == '\0' || at[length] == ' ';
-        if (startsWord && endsWord) return true;
-    }
-    return false;
 }

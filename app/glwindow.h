@@ -11,11 +11,11 @@ extern plat::GLContext* hRC;
 extern bool arbMultisampleSupported;
 extern int arbMultisampleFormat;
 
-// Creates the window and its context, then builds the scene. On failure the
-// reason has been shown and everything made is released. Callers pass false
-// as secondPass; only the multisample rebuild passes true.
+// Creates the window and its context (made again once when a multisample
+// format is found), then builds the scene with stressBoxes extra boxes. On
+// failure the reason has been shown and everything made is released.
 bool CreateGLWindow(const char* title, int width, int height, int bits, bool fullscreenflag,
-                    bool secondPass);
+                    int stressBoxes);
 // Restores the display and releases context, device context and window, each
 // once; with shutdown true the scene is shut down first.
 void KillGLWindow(bool shutdown);
@@ -23,5 +23,3 @@ void ReSizeGLScene(int width, int height);
 bool InitMultisample(void* hInstance, plat::Window* window, plat::PixelFormatDescriptor pfd);
 // Whether the window-system or GL extension list names the extension as a whole word.
 bool WGLisExtensionSupported(const char* extension);
-// Whether the space-separated list names the extension as a whole word.
-bool extensionListed(const char* list, const char* extension);

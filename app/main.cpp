@@ -1,14 +1,14 @@
 #include "app/main.h"
 
 #include "app/glwindow.h"
-#include "app/input_messages.h"
-#include "app/log.h"
 #include "app/options.h"
 #include "app/scripted_run.h"
 #include "app/startup.h"
 #include "config/menu.h"
 #include "config/settings.h"
 #include "physics/newton_primitive.h"
+#include "platform/input_messages.h"
+#include "platform/log.h"
 #include "platform/newton.h"
 #include "platform/window.h"
 #include "play/play_tools.h"
@@ -39,9 +39,14 @@ namespace {
 KeyTaps keyTaps;
 ScriptedRun scriptedRun;
 
+void closeScene() { KillGLWindow(true); }
+
+const ProgramWindow sceneWindow{active, keys, keyTaps, closeScene, ReSizeGLScene};
+constexpr bool kNeverStops = false;  // the scene's loop ends on the quit or Escape alone
+
 void drawAndPresent() {
     scriptedRun.beforeFrame();
-    DrawGLScene();
+    DrawGLScene(scriptedRun.frameScript());
     scriptedRun.afterFrame();
     plat::SwapBuffers(hDC);
 }
@@ -78,7 +83,7 @@ int WinMain() {
     if (!scriptedRun.start(mode)) return 2;
     plat::ShowCursor(false);
     if (!CreateGLWindow("3D-Varne", settings->ScreenX(), settings->ScreenY(), settings->ScreenBPP(),
-                        settings->doFullscreen(), false))
+                        settings->doFullscreen(), scriptedRun.stressBoxes()))
         return 0;
     log_txt("Starting the Main-Loop");
     MainLoop(drawAndPresent);
@@ -87,37 +92,11 @@ int WinMain() {
     return scriptedRun.exitCode();
 }
 
-void MainLoop(void (*drawFrame)()) {
-    for (;;) {
-        plat::Message msg;
-        if (plat::PeekMessage(&msg)) {
-            if (msg.message == plat::WM_QUIT) return;
-            plat::TranslateMessage(msg);
-            plat::DispatchMessage(msg);
-        } else if (active && keys[plat::VK_ESCAPE]) {
-            return;
-        } else {
-            drawFrame();
-            FrameReadKeys(keys, keyTaps);
-        }
-    }
-}
+void MainLoop(void (*drawFrame)()) { RunMessageLoop(sceneWindow, drawFrame, kNeverStops); }
 
 plat::LRESULT WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
                       plat::LPARAM lParam) {
-    switch (msg) {
-    case plat::WM_CLOSE:
-        KillGLWindow(true);
-        plat::PostQuitMessage(0);
-        return 0;
-    case plat::WM_SIZE:
-        ReSizeGLScene(int(plat::loWord(plat::WPARAM(lParam))),
-                      int(plat::hiWord(plat::WPARAM(lParam))));
-        return 0;
-    default: break;
-    }
-    if (HandleInputMessage(msg, wParam, active, keys, keyTaps)) return 0;
-    return plat::DefWindowProc(window, msg, wParam, lParam);
+    return HandleWindowMessage(sceneWindow, window, msg, wParam, lParam);
 }
 
 void OnClose() {

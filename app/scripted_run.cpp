@@ -1,8 +1,8 @@
 #include "app/scripted_run.h"
 
-#include "app/log.h"
 #include "app/startup.h"
 #include "physics/newton_primitive.h"
+#include "platform/log.h"
 #include "platform/window.h"
 #include "play/play_tools.h"
 #include "render/png_file.h"
@@ -92,12 +92,8 @@ bool ScriptedRun::prepare(RunOptions given) {
 int ScriptedRun::presetMode() const { return replayMode >= 0 ? replayMode : options.mode; }
 
 bool ScriptedRun::start(int mode) {
-    tools.stressBoxes = options.boxes;
     if (options.fixedStep > 0) plat::SetCounterSource(fixedCounter, kFixedTicksPerSecond);
-    if (options.record.empty()) {
-        frameScript = script.get();
-        return true;
-    }
+    if (options.record.empty()) return true;
     auto writing = std::make_unique<Recorder>();
     std::string error;
     if (!writing->writer.Open(options.record, {mode, options.boxes}, error)) {
@@ -106,7 +102,6 @@ bool ScriptedRun::start(int mode) {
     }
     recorder = writing.get();
     script = std::move(writing);
-    frameScript = script.get();
     return true;
 }
 
@@ -145,7 +140,6 @@ void ScriptedRun::reportUnsavedShot() {
 }
 
 void ScriptedRun::finish() {
-    frameScript = nullptr;
     if (!options.screenshot.empty() && !shotTried) reportUnsavedShot();
     std::string error;
     if (recorder && !recorder->writer.Close(error)) {

@@ -20,10 +20,15 @@ public:
     bool prepare(RunOptions given);
     // The launcher entry to start with instead of the launcher, or -1.
     int presetMode() const;
-    // Once the mode is known and before the scene is set up: the extra boxes,
-    // the fixed clock, and a recording opened. False, said on standard error,
-    // when the recording cannot be written.
+    // How many extra boxes the scene drops: the command line's, or the replayed run's.
+    int stressBoxes() const { return options.boxes; }
+    // Once the mode is known and before the scene is set up: the fixed clock,
+    // and a recording opened. False, said on standard error, when the
+    // recording cannot be written.
     bool start(int mode);
+    // What hands each frame its input: the replay or the recording, or null
+    // for live input.
+    FrameScript* frameScript() const { return script.get(); }
     // Around each frame: the fixed clock moves on before; after (and before
     // the frame is shown) the frame is counted, the bodies' state hashed, the
     // last frame saved as PNG and the quit posted when the limit is reached.

@@ -1,7 +1,8 @@
 #include "app/startup.h"
 
-#include "app/log.h"
+#include "platform/log.h"
 #include "platform/window.h"
+#include "scene/frame_tools.h"
 
 #include <cstdio>
 
@@ -11,8 +12,6 @@ namespace {
 
 // Where `make install` and the package put the data, from the program's folder.
 const char* const kInstalledData = "../share/games/3d-varne";
-
-std::string screenshotFolder = "screenshots";
 
 bool holdsData(const fs::path& folder) {
     std::error_code error;
@@ -46,7 +45,7 @@ std::string writeInUserFolders(const fs::path& runFolder) {
     const std::string pictures = ownFolderIn(plat::PicturesFolder());
     if (state.empty() || pictures.empty() || !made(state)) return "";
     log_set_folder(state);
-    screenshotFolder = pictures;
+    SetScreenshotFolder(pictures);
     return "Writing log.txt to " + state + " and screenshots to " + pictures + ": " +
            runFolder.string() + " cannot be written";
 }
@@ -80,7 +79,6 @@ bool StartRun(const char* title) {
     return false;
 }
 
-const std::string& ScreenshotFolder() { return screenshotFolder; }
 
 std::string CommandLineShotPath(const std::string& name) {
     const fs::path path(name);

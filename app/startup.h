@@ -18,9 +18,6 @@ std::filesystem::path DataFolder(const std::filesystem::path& workDir,
 // it is not the working directory. False, said on standard error and in the
 // log, when no display can be reached.
 bool StartRun(const char* title);
-// Where F12 screenshots go, as StartRun chose: "screenshots" in the folder the
-// run is in, or a pictures folder.
-const std::string& ScreenshotFolder();
 // The file --screenshot names, made absolute: against the working directory,
 // or, when that cannot be written and the name is relative (a run from /),
 // in 3d-varne/ of the user's pictures folder, made as needed.

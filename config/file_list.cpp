@@ -1,8 +1,8 @@
 #include "config/file_list.h"
 
-#include "app/log.h"
 #include "io/file_bytes.h"
 #include "io/text_scanner.h"
+#include "platform/log.h"
 
 #include <cctype>
 #include <string_view>

@@ -1,10 +1,10 @@
 #include "config/menu.h"
 
-#include "app/gl_surface.h"
-#include "app/input_messages.h"
-#include "app/log.h"
 #include "config/file_list.h"
 #include "config/settings.h"
+#include "platform/gl_surface.h"
+#include "platform/input_messages.h"
+#include "platform/log.h"
 #include "render/font.h"
 
 #include <GL/gl.h>
@@ -33,6 +33,8 @@ const ScreenMode kModes[] = {
     {"1600x1200x Windowed", 1600, 1200, 16, false, 40, 360},
 };
 constexpr int kInitialEntry = 4;
+
+void resizeLauncher(int width, int height) { menu.ReSizeGLScene(width, height); }
 
 bool abandonLauncher(const char* message) {
     menu.KillGLWindow();
@@ -169,26 +171,14 @@ void Menu::drawLogo() {
     glDisable(GL_BLEND);
 }
 
+ProgramWindow Menu::window() { return {active, keys, keyTaps, nullptr, resizeLauncher}; }
+
 void Menu::MainLoop() {
-    while (!done) {
-        plat::Message msg;
-        if (plat::PeekMessage(&msg)) {
-            if (msg.message == plat::WM_QUIT) {
-                done = true;
-                init_quit = true;
-            } else {
-                plat::TranslateMessage(msg);
-                plat::DispatchMessage(msg);
-            }
-        } else if (active && keys[plat::VK_ESCAPE]) {
-            done = true;
-            init_quit = true;
-        } else {
-            Menu_DrawGLScene();
-            plat::SwapBuffers(hDC);
-            FrameReadKeys(keys, keyTaps);
-        }
-    }
+    const auto frame = [this] {
+        Menu_DrawGLScene();
+        plat::SwapBuffers(hDC);
+    };
+    if (!RunMessageLoop(window(), frame, done)) done = init_quit = true;
 }
 
 void Menu::ReSizeGLScene(int width, int height) { SetPerspective(width, height); }
@@ -203,14 +193,5 @@ void Menu::KillGLWindow() {
 
 plat::LRESULT Menu_WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
                            plat::LPARAM lParam) {
-    switch (msg) {
-    case plat::WM_CLOSE: plat::PostQuitMessage(0); return 0;
-    case plat::WM_SIZE:
-        menu.ReSizeGLScene(int(plat::loWord(plat::WPARAM(lParam))),
-                           int(plat::hiWord(plat::WPARAM(lParam))));
-        return 0;
-    default: break;
-    }
-    if (HandleInputMessage(msg, wParam, menu.active, menu.keys, menu.keyTaps)) return 0;
-    return plat::DefWindowProc(window, msg, wParam, lParam);
+    return HandleWindowMessage(menu.window(), window, msg, wParam, lParam);
 }

@@ -4,7 +4,7 @@
 // configuration.
 #pragma once
 
-#include "app/input_messages.h"
+#include "platform/input_messages.h"
 #include "platform/window.h"
 #include "render/texture.h"
 
@@ -53,6 +53,9 @@ public:
     texture_t logoTex;
     menuentry_t* entries = nullptr;
 
+    // The launcher's window as its procedure and loop see it.
+    ProgramWindow window();
+
 private:
     void moveSelection(unsigned key, int step);
     void accept();
@@ -63,5 +66,6 @@ private:
 extern Menu menu;
 extern bool init_quit;
 
+// The launcher's window procedure, over the launcher above.
 plat::LRESULT Menu_WndProc(plat::Window* window, unsigned msg, plat::WPARAM wParam,
                            plat::LPARAM lParam);

@@ -1,7 +1,7 @@
 #include "config/settings.h"
 
-#include "app/log.h"
 #include "io/file_bytes.h"
+#include "platform/log.h"
 #include "platform/window.h"
 
 #include <cctype>

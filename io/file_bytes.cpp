@@ -1,6 +1,6 @@
 #include "io/file_bytes.h"
 
-#include "app/log.h"
+#include "platform/log.h"
 
 #include <filesystem>
 #include <new>

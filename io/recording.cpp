@@ -1,8 +1,8 @@
 #include "io/recording.h"
 
-#include "app/log.h"
 #include "io/file_bytes.h"
 #include "io/little_endian.h"
+#include "platform/log.h"
 
 #include <zlib.h>
 

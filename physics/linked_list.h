@@ -1,6 +1,6 @@
 // The program's list of bodies: a singly linked list whose head node holds an
-// element of its own. Nodes carry a number by which the scene finds bodies;
-// added nodes live for the whole run.
+// element of its own, reached by getData and never by number. The added nodes
+// carry a number by which the scene finds bodies, and live for the whole run.
 #pragma once
 
 template <class T>

@@ -1,18 +1,17 @@
 #include "physics/newton_cylinder.h"
 
-#include "app/log.h"
-#include "config/settings.h"
+#include "platform/log.h"
 
 #include <GL/gl.h>
 
-NewtonCylinder::NewtonCylinder(NewtonWorld* w, Vertex position, float m, float radius, float height)
+NewtonCylinder::NewtonCylinder(NewtonWorld* w, const char* descFile, Vertex position, float m,
+                               float radius, float height)
     : NewtonPrimitive(w, m) {
     type = kRoundBody;
     size = newV(radius, height, 1.0f);
     collision = NewtonCreateCylinder(world, radius, height, nullptr);
     log_txt("Loading Cylinder Model");
-    // Without the setting the cylinder is simulated as usual but not drawn.
-    if (const char* description = settings->getSetting("CYLINDER_MODEL")) model.Load(description);
+    if (descFile) model.Load(descFile);
     setPosition0(position);
     initBody(false);
 }

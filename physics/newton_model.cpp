@@ -1,6 +1,6 @@
 #include "physics/newton_model.h"
 
-#include "app/log.h"
+#include "platform/log.h"
 #include "platform/window.h"
 
 #include <GL/gl.h>

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "physics/newton_primitive.h"
+#include "render/md2.h"
 
 class NewtonModel : public NewtonPrimitive {
 public:
@@ -11,6 +12,7 @@ public:
     NewtonModel(NewtonWorld* world, const char* descFile, Vertex position, float mass, float scale);
     void draw() override;
 
+    CMD2Model model;
     // Frame 0's corners, scaled, at the starting place; both zero when no body was made.
     Vertex low = newV(0, 0, 0), high = newV(0, 0, 0);
 

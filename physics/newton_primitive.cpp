@@ -1,6 +1,6 @@
 #include "physics/newton_primitive.h"
 
-#include "app/log.h"
+#include "platform/log.h"
 
 #include <GL/gl.h>
 
@@ -73,6 +73,11 @@ Vertex NewtonPrimitive::getPosition() {
 void NewtonPrimitive::multGLMatrix() {
     fetchMatrix();
     glMultMatrixf(matrix.m);
+}
+
+NewtonPrimitive* FindBody(int number) {
+    const LinkedList<NewtonPrimitive*>* node = NewtonObjects.find(number);
+    return node ? node->getData() : nullptr;
 }
 
 void gravitation(const NewtonBody* body) {

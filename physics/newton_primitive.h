@@ -5,7 +5,6 @@
 
 #include "physics/linked_list.h"
 #include "platform/newton.h"
-#include "render/md2.h"
 #include "render/vector_math.h"
 
 // The kinds of body, as a body's type gives them.
@@ -37,7 +36,6 @@ public:
     float mass;
     NewtonWorld* world;
     int type = 0;  // a BodyKind: box, sphere or cylinder, model
-    CMD2Model model;
 
 private:
     void fetchMatrix();
@@ -47,6 +45,9 @@ private:
 
 // The scene's bodies, floor at the head; defined in app/main.cpp.
 extern LinkedList<NewtonPrimitive*> NewtonObjects;
+// The body listed in NewtonObjects under number (the floor, at the head, has
+// none), or null when no body is.
+NewtonPrimitive* FindBody(int number);
 
 // The force callback of every body: its weight, mass * -9.8 along y.
 void gravitation(const NewtonBody* body);

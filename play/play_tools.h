@@ -19,7 +19,6 @@ struct PlayTools {
     StressBoxes stress;
     bool debugView = false;  // F4
     bool statsView = false;  // F6
-    int stressBoxes = 0;     // how many extra boxes the set-up drops (--boxes)
 };
 
 // The scene's tools; defined in app/main.cpp.

@@ -1,6 +1,6 @@
 #include "play/stress_boxes.h"
 
-#include "app/log.h"
+#include "platform/log.h"
 
 namespace {
 constexpr int kRow = 25;
@@ -21,4 +21,13 @@ void StressBoxes::drop(NewtonWorld* world, int count) {
     for (int i = 0; i < count; ++i)
         boxes.push_back(std::make_unique<NewtonBox>(world, StressBoxPosition(i), kMass, kEdge));
     log_txt("%d stress boxes dropped over the floor", count);
+}
+
+void StressBoxes::draw(Vertex eye) {
+    batched.clear();
+    for (const auto& box : boxes) {
+        box->getPosition();  // takes the box's current pose into its matrix
+        batched.push_back({&box->matrix, box->size});
+    }
+    batch.draw(batched, eye);
 }

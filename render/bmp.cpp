@@ -12,9 +12,9 @@
 // past the end; fill bytes at row ends are dropped so the result is tightly packed.
 #include "render/image_decode.h"
 
-#include "app/log.h"
 #include "io/file_bytes.h"
 #include "io/little_endian.h"
+#include "platform/log.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,8 @@
 // The program's OpenGL extension entry points; null until fetched.
 #include "render/gl_entry.h"
 
+#include <cstring>
+
 namespace glext {
 
 PFNGLMULTITEXCOORD2FARBPROC glMultiTexCoord2fARB = nullptr;
@@ -25,3 +27,18 @@ PFNGLGETINFOLOGARBPROC glGetInfoLogARB = nullptr;
 PFNGLUNIFORMMATRIX4FVARBPROC glUniformMatrix4fvARB = nullptr;
 
 }  // namespace glext
+
+bool extensionListed(const char* list, const char* extension) {
+    if (!list || !extension || !*extension) return false;
+    const size_t length = std::strlen(extension);
+    for (const char* at = std::strstr(list, extension); at; at = std::strstr(at + 1, extension)) {
+        bool startsWord = at == list || at[-1] == ' ';
+        bool endsWord = at[length] == '\0' || at[length] == ' ';
+        if (startsWord && endsWord) return true;
+    }
+    return false;
+}
+
+bool GLExtensionSupported(const char* extension) {
+    return extensionListed(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)), extension);
+}

@@ -11,6 +11,12 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+// Whether the space-separated list names the extension as a whole word: a
+// name that merely begins a longer one does not count.
+bool extensionListed(const char* list, const char* extension);
+// Whether the current GL context's extension list names the extension.
+bool GLExtensionSupported(const char* extension);
+
 namespace glext {
 
 // GL_ARB_multitexture: fetched by MultiTexturing (render/texture.h).

@@ -1,8 +1,8 @@
 #include "render/md2.h"
 
-#include "app/log.h"
 #include "io/file_bytes.h"
 #include "io/text_scanner.h"
+#include "platform/log.h"
 
 #include <GL/gl.h>
 

@@ -1,7 +1,7 @@
 #include "render/md2_decode.h"
 
-#include "app/log.h"
 #include "io/little_endian.h"
+#include "platform/log.h"
 
 #include <cmath>
 

@@ -3,13 +3,12 @@
 // to log.txt, and failures the user must see go through log_msg.
 #include "render/shader.h"
 
-#include "app/log.h"
 #include "io/file_bytes.h"
+#include "platform/log.h"
 #include "platform/window.h"
 #include "render/gl_entry.h"
 
 #include <cstdlib>
-#include <cstring>
 
 bool shader_Support = false;
 
@@ -18,11 +17,9 @@ namespace {
 constexpr int kInfoLogRoom = 2000;  // characters, terminator included
 
 bool hasAllExtensions() {
-    const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    if (!extensions) return false;
     for (const char* name : {"GL_ARB_shader_objects", "GL_ARB_shading_language_100",
                              "GL_ARB_fragment_shader", "GL_ARB_vertex_shader"})
-        if (!std::strstr(extensions, name)) return false;
+        if (!GLExtensionSupported(name)) return false;
     return true;
 }
 

@@ -3,7 +3,7 @@
 // drawing goes through. Without GL_ARB_multitexture only unit 0 exists.
 #include "render/texture.h"
 
-#include "app/log.h"
+#include "platform/log.h"
 #include "render/gl_entry.h"
 
 #include <GL/glu.h>
@@ -52,8 +52,7 @@ void upload(texture_t* texture, bool smooth) {
 }  // namespace
 
 void MultiTexturing() {
-    const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    multitex = extensions && std::strstr(extensions, "GL_ARB_multitexture");
+    multitex = GLExtensionSupported("GL_ARB_multitexture");
     if (!multitex) {
         log_txt("No multitexturing support!");
         return;

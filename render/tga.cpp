@@ -14,9 +14,9 @@
 // are read whole and decoded from memory.
 #include "render/image_decode.h"
 
-#include "app/log.h"
 #include "io/file_bytes.h"
 #include "io/little_endian.h"
+#include "platform/log.h"
 
 #include <algorithm>
 #include <array>

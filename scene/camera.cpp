@@ -17,6 +17,8 @@ void Camera::init(float px, float py, float pz, float yaw, float pitch, int boun
     limit = bound;
 }
 
+void Camera::toStartPose() { init(0, 30, -50, 15, 0, 100); }
+
 void Camera::update(float factor) {
     const double step = double(speed) * factor;
     x = float(x + std::sin(yrot * kRadiansPerDegree) * step);

@@ -9,6 +9,9 @@ public:
     Camera() = default;
     // Sets position, yaw, pitch and the upper bound of x and z; keeps the speed.
     void init(float x, float y, float z, float yaw, float pitch, int limit);
+    // The scene's start pose, at set-up, on Return and on reset: at (0, 30, -50),
+    // heading 15 degrees, level, x and z below 100.
+    void toStartPose();
     // One step of speed * factor along the view; x and z stay below limit.
     void update(float factor);
     // Multiplies the model-view matrix by the view: the eye is at (x, y, 5 - z).

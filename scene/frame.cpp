@@ -6,7 +6,6 @@
 #include "render/shader.h"
 #include "render/texture.h"
 #include "scene/camera.h"
-#include "scene/frame_input.h"
 #include "scene/frame_tools.h"
 #include "scene/help.h"
 #include "scene/setup.h"
@@ -21,13 +20,11 @@
 
 int fps = 0;
 float fpsq = 1.0f;
-plat::Point mpos;
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-bool pointerHeld = false;  // whether the last frame pinned the pointer
 KeyPresses presses;
 Clock::time_point lastFrameStart = Clock::now();
 
@@ -40,15 +37,6 @@ void measureFrameRate(float rate) {
 
 double millisecondsBetween(Clock::time_point from, Clock::time_point to) {
     return std::chrono::duration<double, std::milli>(to - from).count();
-}
-
-// The centre of the window in screen coordinates.
-plat::Point centreOf(plat::Window* window) {
-    plat::Rect client;
-    plat::GetClientRect(window, &client);
-    plat::Point centre{client.right / 2, client.bottom / 2};
-    plat::ClientToScreen(window, &centre);
-    return centre;
 }
 
 void moveLight() {
@@ -64,7 +52,9 @@ void moveLight() {
 }
 
 void pushBox() {
-    NewtonBody* box = NewtonObjects.find(kPushedBoxNode)->getData()->getBody();
+    NewtonPrimitive* pushed = FindBody(kPushedBoxNode);
+    if (!pushed) return;
+    NewtonBody* box = pushed->getBody();
     NewtonWorldUnfreezeBody(nWorld, box);
     const struct {
         unsigned key;
@@ -146,19 +136,6 @@ void drawScene(const FrameInput& input) {
 
 }  // namespace
 
-void ReadPointer(FrameInput& input) {
-    plat::Window* window = active ? plat::GetFocus() : nullptr;
-    input.pointerHeld =
-        pointerHeld && window;  // the pointer was elsewhere: taking it turns nothing
-    pointerHeld = window != nullptr;
-    if (!window) return;
-    const plat::Point centre = centreOf(window);
-    plat::GetCursorPos(&mpos);
-    plat::SetCursorPos(centre.x, centre.y);
-    input.lookX = centre.x - mpos.x;
-    input.lookY = centre.y - mpos.y;
-}
-
 void mouseLook(const FrameInput& input) {
     if (!input.pointerHeld) return;
     cam.xrot += float(input.lookY) / 50.0f * 5.0f;
@@ -183,12 +160,12 @@ void getKeys(const FrameInput& input) {
     glUnbindShader();
     if (!keys[plat::VK_UP] && !keys[plat::VK_DOWN]) cam.speed = 0;
     pushBox();
-    if (keys[plat::VK_RETURN]) cam.init(0, 30, -50, 15, 0, 100);
+    if (keys[plat::VK_RETURN]) cam.toStartPose();
 }
 
-int DrawGLScene() {
+int DrawGLScene(FrameScript* script) {
     const Clock::time_point start = Clock::now();
-    const FrameInput input = TakeFrameInput();
+    const FrameInput input = TakeFrameInput(script);
     measureFrameRate(input.fps);
     presses.update(keys);
     ApplyToolKeys(presses);

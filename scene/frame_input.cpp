@@ -1,11 +1,22 @@
 #include "scene/frame_input.h"
 
-#include "scene/frame.h"
 #include "scene/timer.h"
 
-FrameScript* frameScript = nullptr;
+plat::Point mpos;
 
 namespace {
+
+bool pointerHeld = false;  // whether the last frame pinned the pointer
+
+// The centre of the window in screen coordinates.
+plat::Point centreOf(plat::Window* window) {
+    plat::Rect client;
+    plat::GetClientRect(window, &client);
+    plat::Point centre{client.right / 2, client.bottom / 2};
+    plat::ClientToScreen(window, &centre);
+    return centre;
+}
+
 
 void packKeys(FrameInput& input) {
     input.keys.fill(0);
@@ -20,16 +31,29 @@ void unpackKeys(const FrameInput& input) {
 
 }  // namespace
 
-FrameInput TakeFrameInput() {
+FrameInput TakeFrameInput(FrameScript* script) {
     FrameInput input;
-    if (!frameScript || frameScript->readsLiveInput()) {
+    if (!script || script->readsLiveInput()) {
         input.fps = timer.GetFPS(1);
         input.seconds = timer.GetElapsedSeconds(1);
         if (!keys[plat::VK_F1]) ReadPointer(input);  // the help screen leaves the pointer be
     }
-    if (!frameScript) return input;  // the frame reads the held keys themselves
+    if (!script) return input;  // the frame reads the held keys themselves
     packKeys(input);
-    frameScript->pass(input);
+    script->pass(input);
     unpackKeys(input);
     return input;
+}
+
+void ReadPointer(FrameInput& input) {
+    plat::Window* window = active ? plat::GetFocus() : nullptr;
+    input.pointerHeld =
+        pointerHeld && window;  // the pointer was elsewhere: taking it turns nothing
+    pointerHeld = window != nullptr;
+    if (!window) return;
+    const plat::Point centre = centreOf(window);
+    plat::GetCursorPos(&mpos);
+    plat::SetCursorPos(centre.x, centre.y);
+    input.lookX = centre.x - mpos.x;
+    input.lookY = centre.y - mpos.y;
 }

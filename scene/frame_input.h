@@ -4,6 +4,12 @@
 #pragma once
 
 #include "io/recording.h"
+#include "platform/window.h"
+
+// The main window's input, written by its window procedure (app/main.cpp).
+extern bool keys[256];    // key held, by virtual-key code
+extern bool active;       // false while the scene window is minimised
+extern plat::Point mpos;  // where the mouse pointer was found this frame
 
 class FrameScript {
 public:
@@ -14,10 +20,12 @@ public:
     virtual void pass(FrameInput& input) = 0;
 };
 
-// The script of this run, or null for live input; set by the program's entry.
-extern FrameScript* frameScript;
-
 // The frame's input: the timer's rate and step (rate first, as the frame
-// always read them) and the pointer's move; with a script, also the keys held,
-// then passed through it, and the keys it gives become the held keys.
-FrameInput TakeFrameInput();
+// always read them) and the pointer's move; with a script (null for live
+// input), also the keys held, then passed through it, and the keys it gives
+// become the held keys.
+FrameInput TakeFrameInput(FrameScript* script);
+// While the scene window has the focus and is not minimised, pins the pointer
+// to the window's centre and gives in input how far it moved from there since
+// the previous frame, with pointerHeld false when the pointer was not pinned.
+void ReadPointer(FrameInput& input);

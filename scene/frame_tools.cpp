@@ -1,8 +1,7 @@
 #include "scene/frame_tools.h"
 
-#include "app/log.h"
-#include "app/startup.h"
 #include "physics/newton_primitive.h"
+#include "platform/log.h"
 #include "play/debug_view.h"
 #include "play/play_tools.h"
 #include "render/font.h"
@@ -19,13 +18,15 @@
 
 namespace {
 
+std::string screenshotFolder = "screenshots";
+
 constexpr int kStateLineY = 80, kStatsFirstY = 110, kLineStep = 20;
 
 void resetScene() {
     tools.grab.release();
     tools.balls.clear();
     tools.start.restore();
-    cam.init(0, 30, -50, 15, 0, 100);
+    cam.toStartPose();
     log_txt("Scene reset");
 }
 
@@ -97,8 +98,10 @@ void DrawToolOverlay() {
     if (keys[plat::VK_LBUTTON]) drawCrosshair();
 }
 
+void SetScreenshotFolder(const std::string& folder) { screenshotFolder = folder; }
+
 void SaveScreenshot() {
-    const std::string name = ScreenshotName(ScreenshotFolder(), std::chrono::system_clock::now());
+    const std::string name = ScreenshotName(screenshotFolder, std::chrono::system_clock::now());
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(name).parent_path(), ignored);
     std::string error;

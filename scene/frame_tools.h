@@ -4,6 +4,8 @@
 
 #include "play/key_presses.h"
 
+#include <string>
+
 // F2 pause, F3 step, F4 debug view, F5 reset, F6 statistics, F7 / F8 speed,
 // the left button taking a body and the right one throwing a ball.
 void ApplyToolKeys(const KeyPresses& presses);
@@ -15,5 +17,8 @@ void DrawToolViews();
 // The run's state line (paused, speed), the statistics when on and, while
 // the left button is held, the crosshair; over the overlay's own lines.
 void DrawToolOverlay();
-// Saves the frame drawn so far under screenshots/ and logs the file's name.
+// Saves the frame drawn so far under the screenshot folder and logs the file's name.
 void SaveScreenshot();
+// Where F12 screenshots go: "screenshots" in the folder the run is in, unless
+// the start-up chose another (made when the first is saved).
+void SetScreenshotFolder(const std::string& folder);

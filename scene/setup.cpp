@@ -1,6 +1,5 @@
 #include "scene/setup.h"
 
-#include "app/log.h"
 #include "config/file_list.h"
 #include "config/settings.h"
 #include "physics/newton_box.h"
@@ -8,6 +7,7 @@
 #include "physics/newton_model.h"
 #include "physics/newton_sphere.h"
 #include "platform/bass.h"
+#include "platform/log.h"
 #include "play/play_tools.h"
 #include "render/font.h"
 #include "render/shader.h"
@@ -88,8 +88,6 @@ void logWhatRunsUnderneath() {
     log_txt("Audio device: %s", audio.empty() ? "none, the demo runs silent" : audio.c_str());
 }
 
-NewtonPrimitive* body(int number) { return NewtonObjects.find(number)->getData(); }
-
 // The box the engine simulates in: a body whose origin leaves it stops.
 constexpr float kWorldMin[3] = {-200, -200, -200}, kWorldMax[3] = {200, 200, 200};
 
@@ -122,8 +120,9 @@ void createModel() {
 void createBodies() {
     log_txt("initializing NewtonObjects...");
     NewtonObjects.setData(new NewtonBox(nWorld, newV(0, 0, 0), 0, 150, 10, 150));
-    NewtonObjects.setNR(kFloorNode);
-    NewtonObjects.add(new NewtonCylinder(nWorld, newV(2, 50, 0), 10, 5, 6), kCylinderNode);
+    NewtonObjects.add(new NewtonCylinder(nWorld, settings->getSetting("CYLINDER_MODEL"),
+                                         newV(2, 50, 0), 10, 5, 6),
+                      kCylinderNode);
     NewtonObjects.add(new NewtonBox(nWorld, newV(0, 100, 0), 20, 10), kHingeChildNode);
     NewtonObjects.add(new NewtonBox(nWorld, newV(0, 20, 20), 10, 5), kPushedBoxNode);
     NewtonObjects.add(new NewtonBox(nWorld, newV(6, 130, 5), 10, 6), kHingeParentNode);
@@ -133,8 +132,9 @@ void createBodies() {
 
 void createHinge() {
     log_txt("Creating Joint...");
-    NewtonPrimitive* child = body(kHingeChildNode);
-    NewtonPrimitive* parent = body(kHingeParentNode);
+    NewtonPrimitive* child = FindBody(kHingeChildNode);
+    NewtonPrimitive* parent = FindBody(kHingeParentNode);
+    if (!child || !parent) return;
     Vertex pivot = newV(1, 0, 0);
     Vertex pin = normalizeVec(sub(child->getPosition(), parent->getPosition()));
     NewtonJoint* joint = NewtonConstraintCreateHinge(nWorld, getVertex3f(pivot), getVertex3f(pin),
@@ -144,7 +144,7 @@ void createHinge() {
 
 }  // namespace
 
-int InitGL() {
+int InitGL(int stressBoxes) {
     log_txt("Initializing Newton Game Dynamics");
     nWorld = NewtonCreate(nullptr, nullptr);
     startMusicAndShader();
@@ -161,13 +161,14 @@ int InitGL() {
         setUniform("LightPosition", lightPos);
         glUnbindShader();
     }
-    cam.init(0, 30, -50, 15, 0, 100);
+    cam.toStartPose();
     NewtonSetWorldSize(nWorld, kWorldMin, kWorldMax);
     createBodies();
     createHinge();
     Vertex spin = newV(2, 1, 7);
-    NewtonBodySetOmega(body(kCylinderNode)->getBody(), getVertex3f(spin));
-    tools.stress.drop(nWorld, tools.stressBoxes);
+    if (NewtonPrimitive* cylinder = FindBody(kCylinderNode))
+        NewtonBodySetOmega(cylinder->getBody(), getVertex3f(spin));
+    tools.stress.drop(nWorld, stressBoxes);
     tools.start.remember(NewtonObjects);
     for (const auto& box : tools.stress.all()) tools.start.add(box->getBody());
     if (settings->IsSet("SKYBOX_FILE"))

@@ -13,9 +13,9 @@ extern char fontstr[64];     // the font texture's file name
 extern texture_t ftex;       // the overlay font
 extern Vertex lightPos;      // the light the shader sees, moved by keys
 
-// The numbers under which the scene's bodies stand in NewtonObjects.
+// The numbers under which the scene's bodies stand in NewtonObjects. The
+// floor is the list's head, which has no number (NewtonObjects.getData()).
 enum SceneNode : int {
-    kFloorNode = 0,
     kCylinderNode = 1,
     kHingeChildNode = 2,  // the lower box of the hinged pair
     kPushedBoxNode = 3,   // the box the W, S, A, D and Space keys push
@@ -24,7 +24,8 @@ enum SceneNode : int {
     kModelNode = 6,  // only with a TEST_MODEL
 };
 
+// Builds the scene with stressBoxes extra boxes (--boxes) over the floor.
 // Returns 1 when the set-up ran through (no path fails).
-int InitGL();
+int InitGL(int stressBoxes);
 // The hinge's callback: holds the hinge at angle 0.
 unsigned jointCallback2(const NewtonJoint* joint, NewtonHingeSliderUpdateDescTag* desc);

@@ -4,9 +4,9 @@
 // edge of a face.
 #include "scene/skybox.h"
 
-#include "app/log.h"
 #include "io/file_bytes.h"
 #include "io/text_scanner.h"
+#include "platform/log.h"
 
 #include <GL/gl.h>
 

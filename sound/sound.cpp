@@ -1,8 +1,8 @@
 // The program's sound functions over the audio library (platform/bass.h).
 #include "sound/sound.h"
 
-#include "app/log.h"
 #include "platform/bass.h"
+#include "platform/log.h"
 
 #include <cmath>
 #include <string>

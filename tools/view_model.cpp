@@ -1,8 +1,8 @@
 // Draws a model the way the program does (its display list, lit, textured)
 // from two sides into a picture, so a person can look at it:
 //   view_model <description file> <out.tga> [distance]
-#include "app/gl_surface.h"
 #include "image_write.h"
+#include "platform/gl_surface.h"
 #include "render/md2.h"
 
 #include <GL/gl.h>

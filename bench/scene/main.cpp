@@ -13,9 +13,9 @@
 //                          multisampled format, then the window with it),
 //                          draws one cleared frame and exits (the start-up
 //                          baseline)
-#include "app/gl_surface.h"
 #include "app/glwindow.h"
 #include "bench/scene/scene_run.h"
+#include "platform/gl_surface.h"
 #include "play/play_tools.h"
 #include "scene/camera.h"
 #include "scene/skybox.h"
@@ -122,8 +122,7 @@ int frames(int count) {
 // The stress scene against the plain one runs in two processes (one main
 // window a process); the script takes their ratio.
 int plainFrames(int count, int boxes) {
-    tools.stressBoxes = boxes;
-    SceneRun run(SceneRun::RepositoryConfig(false));
+    SceneRun run(SceneRun::RepositoryConfig(false), boxes);
     if (!run.ready()) return 1;
     run.frames(900);  // 15 s: the extra boxes fall for about 3 s, then come to rest
     std::vector<double> ms;

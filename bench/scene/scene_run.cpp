@@ -1,9 +1,9 @@
 #include "bench/scene/scene_run.h"
 
 #include "app/glwindow.h"
-#include "app/log.h"
 #include "app/main.h"
 #include "config/settings.h"
+#include "platform/log.h"
 #include "scene/frame.h"
 
 #include <cstdlib>
@@ -31,7 +31,8 @@ void linkData(const fs::path& to, const std::string& config) {
 
 }  // namespace
 
-SceneRun::SceneRun(const std::string& config) : previous(fs::current_path().string()) {
+SceneRun::SceneRun(const std::string& config, int stressBoxes)
+    : previous(fs::current_path().string()) {
     char pattern[] = "/tmp/varne-scene-XXXXXX";
     folder = mkdtemp(pattern);
     fs::current_path(folder);
@@ -43,7 +44,7 @@ SceneRun::SceneRun(const std::string& config) : previous(fs::current_path().stri
     log_init("3D-Varne");
     settings->SetSettings(800, 600, 16, false);
     plat::ShowCursor(false);
-    created = CreateGLWindow("3D-Varne", 800, 600, 16, false, false);
+    created = CreateGLWindow("3D-Varne", 800, 600, 16, false, stressBoxes);
 }
 
 SceneRun::~SceneRun() {
@@ -54,7 +55,7 @@ SceneRun::~SceneRun() {
 
 void SceneRun::frame(double seconds) {
     scriptedNow += std::int64_t(seconds * kTicksPerSecond);
-    DrawGLScene();
+    DrawGLScene(nullptr);
     plat::SwapBuffers(hDC);
 }
 

@@ -10,7 +10,8 @@
 class SceneRun {
 public:
     // config replaces data/config.txt when given; otherwise the repository's is used.
-    explicit SceneRun(const std::string& config = "");
+    // stressBoxes extra boxes are dropped, as --boxes does.
+    explicit SceneRun(const std::string& config = "", int stressBoxes = 0);
     ~SceneRun();
     SceneRun(const SceneRun&) = delete;
     SceneRun& operator=(const SceneRun&) = delete;

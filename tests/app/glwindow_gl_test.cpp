@@ -20,7 +20,7 @@ struct GLWindowTest : testing::Test {
         setenv("VARNE_MESSAGEBOX", answer, 1);
         writeFile("data/config.txt", config);
         settings->SetSettings(0, 0, 0, false);
-        return CreateGLWindow("3D-Varne", width, width * 3 / 4, 32, fullscreen, false);
+        return CreateGLWindow("3D-Varne", width, width * 3 / 4, 32, fullscreen, 0);
     }
     TempDir dir;
 };

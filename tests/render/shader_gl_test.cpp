@@ -101,7 +101,7 @@ TEST(ShaderGL, TheShippedLightingDrawsTheSceneAsTheTextbookFormulaDoes) {
     const unsigned shipped = shd, textbook = LoadGLShader(kVertex.c_str(), "textbook.frag");
     auto picture = [](unsigned program) {
         shd = program;
-        DrawGLScene();
+        DrawGLScene(nullptr);
         std::vector<unsigned char> rgb(800 * 600 * 3);
         glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
         return rgb;

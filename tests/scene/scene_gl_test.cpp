@@ -47,7 +47,7 @@ TEST(Scene, F1ShowsTheTitleAndEveryControlInFullColour) {
     ASSERT_TRUE(run.ready());
     run.frames(2);
     run.hold(plat::VK_F1);
-    DrawGLScene();
+    DrawGLScene(nullptr);
     using Pixel = std::array<unsigned char, 3>;
     std::vector<Pixel> pixels(800 * 600);
     glReadPixels(0, 0, 800, 600, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());

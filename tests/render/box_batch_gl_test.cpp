@@ -1,5 +1,7 @@
 // Boxes drawn in one batch look as they do drawn one by one: the same faces
 // in the same poses, lit by the same normals.
+#include "render/box_batch.h"
+
 #include "physics/newton_box.h"
 #include "support/gl_window.h"
 #include "support/temp_dir.h"
@@ -46,8 +48,10 @@ TEST(BoxBatch, DrawsWhatEachBoxDrawsItself) {
     const auto oneByOne = drawn([&] {
         for (const auto& box : boxes) box->draw();
     });
+    std::vector<BatchedBox> poses;
+    for (const auto& box : boxes) poses.push_back({&box->matrix, box->size});  // drawn above
     BoxBatch batch;
-    const auto batched = drawn([&] { batch.draw(boxes, newV(0, 0, 12)); });
+    const auto batched = drawn([&] { batch.draw(poses, newV(0, 0, 12)); });
     int differing = 0, lit = 0;
     for (std::size_t i = 0; i < oneByOne.size(); ++i) {
         differing += std::abs(oneByOne[i] - batched[i]) > 2;

@@ -1,4 +1,4 @@
-#include "app/log.h"
+#include "platform/log.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

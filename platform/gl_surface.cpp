@@ -1,6 +1,6 @@
-#include "app/gl_surface.h"
+#include "platform/gl_surface.h"
 
-#include "app/log.h"
+#include "platform/log.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
