@@ -11,5 +11,6 @@ std::filesystem::path DataFolder(const std::filesystem::path& workDir,
                                  const std::filesystem::path& programDir);
 // Moves to the DataFolder and starts the log there under the title, naming the
 // folder when it is not the working directory. False, said on standard error
-// and in the log, when no display can be reached.
+// and in the log, when no display can be reached: the display the environment
+// names with SDL's reason, or that none is named.
 bool StartRun(const char* title);
