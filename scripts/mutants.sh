@@ -63,7 +63,7 @@ if ! fast_tests; then
     exit 2
 fi
 
-rows=() problems=0
+rows=() problems=()
 while read -r -u 3 name file substitution; do
     [[ -z $name || $name == \#* ]] && continue
     echo "$name ($file)"
@@ -84,11 +84,12 @@ while read -r -u 3 name file substitution; do
         cp "$scratch/pristine" "$src/$file"  # with a new time stamp, so it is rebuilt
         rm "$scratch/pristine"
     fi
-    $caught || problems=$((problems + 1))
+    $caught || problems+=("$name")
     rows+=("$(printf '%-24s %-30s %s' "$name" "$file" "$result")")
 done 3<"$repo/scripts/mutants.txt"
 
 printf '\n%-24s %-30s %s\n' fault file "first failing test"
 printf '%s\n' "${rows[@]}"
-echo "${#rows[@]} faults, $problems not caught; $((SECONDS / 60)) min $((SECONDS % 60)) s"
-((problems == 0))
+echo "${#rows[@]} faults, ${#problems[@]} not caught${problems:+: ${problems[*]}};" \
+    "$((SECONDS / 60)) min $((SECONDS % 60)) s"
+((${#problems[@]} == 0))
