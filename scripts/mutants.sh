@@ -3,7 +3,8 @@
 # Copies the checkout's tracked files into a scratch folder, builds there once, then for each
 # fault: applies it, rebuilds, runs the tests, notes the first that failed, restores the file.
 # Prints a table at the end; exits 0 only when every fault applied, compiled and was caught.
-# The build and test output of each fault stays in the scratch folder's logs/. About 12 minutes.
+# The build and test output of each fault stays in the scratch folder's logs/. About 5 minutes
+# on two quiet cores, 10 while other builds share them.
 #
 #   scripts/mutants.sh [scratch folder, default /tmp/varne-mutants]
 set -euo pipefail
