@@ -1,6 +1,8 @@
 # Each target installs what it needs, so a fresh checkout needs nothing else.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# ON (as CI sets it) makes every compiler warning an error.
+VARNE_WERROR ?= OFF
 
 .PHONY: all deps configure build run test bench assets fuzz soak format format-check clean \
 	windows test-windows package test-package dist
@@ -13,7 +15,7 @@ deps:
 # Ninja builds quietly; a folder configured with another generator is made afresh.
 configure: deps
 	@if [ -f $(BUILD)/CMakeCache.txt ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$$' $(BUILD)/CMakeCache.txt; then rm -rf $(BUILD); fi
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVARNE_WERROR=$(VARNE_WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

@@ -5,6 +5,7 @@
 #include "scene/frame_tools.h"
 
 #include <cstdio>
+#include <string>
 
 namespace fs = std::filesystem;
 
@@ -73,9 +74,11 @@ bool StartRun(const char* title) {
                 folder.string().c_str(), workDir.string().c_str());
     if (!elsewhere.empty()) log_txt("%s", elsewhere.c_str());
     if (plat::HasDisplay()) return true;
-    const char* const message = "no display: set DISPLAY, or run under xvfb-run";
-    std::fprintf(stderr, "%s\n", message);
-    log_txt("%s", message);
+    // Advice to name a display would mislead where one is named but cannot be opened.
+    std::string message = plat::NamedDisplayError();
+    if (message.empty()) message = "no display: set DISPLAY, or run under xvfb-run";
+    std::fprintf(stderr, "%s\n", message.c_str());
+    log_txt("%s", message.c_str());
     return false;
 }
 

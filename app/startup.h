@@ -16,7 +16,8 @@ std::filesystem::path DataFolder(const std::filesystem::path& workDir,
 // else (an installed copy) they go to 3d-varne/ in the user's state and
 // pictures folders, which the log names. The log names the DataFolder too when
 // it is not the working directory. False, said on standard error and in the
-// log, when no display can be reached.
+// log, when no display can be reached: the display the environment names with
+// SDL's reason, or that none is named.
 bool StartRun(const char* title);
 // The file --screenshot names, made absolute: against the working directory,
 // or, when that cannot be written and the name is relative (a run from /),

@@ -84,6 +84,9 @@ struct Point {
 // driver SDL_VIDEODRIVER names. SDL's fallback to a driver that shows nothing
 // counts as no display unless it was asked for.
 bool HasDisplay();
+// Why HasDisplay() answered false where the environment names a display (DISPLAY, else
+// WAYLAND_DISPLAY): which one could not be opened, and SDL's reason. Empty when none is named.
+std::string NamedDisplayError();
 // Registering a name twice fails, as it does on the desktop API.
 bool RegisterClass(const char* className, WndProcFn proc);
 enum class WindowStyle { Overlapped, Popup };

@@ -17,16 +17,56 @@ static bool fellBackToNoDisplay() {
     return driver == "offscreen" || driver == "dummy";
 }
 
+// A display the environment names, with the SDL driver that opens it.
+struct NamedDisplay {
+    const char* variable;
+    const char* driver;
+};
+
+// The first display named, in the order SDL tries their drivers; null when none is.
+static const NamedDisplay* namedDisplay() {
+    static const NamedDisplay kNamed[] = {{"DISPLAY", "x11"}, {"WAYLAND_DISPLAY", "wayland"}};
+    for (const NamedDisplay& named : kNamed) {
+        const char* value = std::getenv(named.variable);
+        if (value && *value) return &named;
+    }
+    return nullptr;
+}
+
+// SDL's reason the last start of its video failed.
+static std::string& videoError() {
+    static std::string reason;
+    return reason;
+}
+
+static bool failed(const std::string& reason) {
+    videoError() = reason;
+    return false;
+}
+
+// While probing, SDL passes over a driver that cannot start without keeping why; asked for the
+// named display's driver alone, it says why.
+static std::string whyFellBack(const std::string& fallback) {
+    if (const NamedDisplay* named = namedDisplay()) {
+        SDL_ClearError();
+        if (SDL_VideoInit(named->driver) != 0) return SDL_GetError();
+        SDL_VideoQuit();
+    }
+    return "SDL fell back to its " + fallback + " driver";
+}
+
 bool ensureVideo() {
     static bool started = false;
     if (started) return true;
     // Closing a window must reach the program as a close request, not as a quit.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+    SDL_ClearError();
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return failed(SDL_GetError());
     if (fellBackToNoDisplay()) {
+        const std::string fallback = SDL_GetCurrentVideoDriver();
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
-        return false;
+        return failed(whyFellBack(fallback));
     }
     SDL_DisableScreenSaver();
     started = true;
@@ -78,6 +118,13 @@ void enterFullscreen(Window* w) {
 using namespace detail;
 
 bool HasDisplay() { return ensureVideo(); }
+
+std::string NamedDisplayError() {
+    const NamedDisplay* named = namedDisplay();
+    if (!named) return {};
+    return std::string("cannot open display ") + std::getenv(named->variable) + " (set in " +
+           named->variable + "): " + videoError();
+}
 
 bool RegisterClass(const char* className, WndProcFn proc) {
     if (!className || !proc) return false;

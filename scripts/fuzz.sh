@@ -30,7 +30,8 @@ done
 if [ -f "$build/CMakeCache.txt" ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' "$build/CMakeCache.txt"; then
   rm -rf "$build"
 fi
-cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DVARNE_FUZZ=ON >/dev/null
+cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DVARNE_FUZZ=ON \
+  -DVARNE_WERROR="${VARNE_WERROR:-OFF}" >/dev/null
 cmake --build "$build" --target fuzzers -j "$(nproc)"
 
 crashes=$root/$build/crashes

@@ -13,7 +13,7 @@ packages=(
   libx11-dev libgtest-dev libbenchmark-dev libstb-dev
   xvfb xauth xdotool imagemagick mesa-utils x11-utils
   libfreetype-dev fonts-dejavu-core sox libsox-fmt-all
-  clang libclang-rt-dev clang-format
+  clang libclang-rt-dev clang-format-14
 )
 windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev zip unzip wine wine64)
 package_packages=(dpkg-dev fakeroot file man-db appstream desktop-file-utils lintian
