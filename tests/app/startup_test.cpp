@@ -40,8 +40,6 @@ TEST(StartUp, AMissingConfigurationNamesTheWorkingDirectoryAndThePathTried) {
     Settings3D().loadSets();
     plat::Message quit;
     while (plat::PeekMessage(&quit)) {}  // the quit it posts belongs to no other test
-    EXPECT_EQ(countOf(readLog(), "Could not load Configuration file! Tried "
-                                 "data/config.txt in the working directory " +
-                                     dir.path.string() + "\n"),
-              1);
+    const std::string tried = "data/config.txt in the working directory " + dir.path.string();
+    EXPECT_EQ(countOf(readLog(), "Could not load Configuration file! Tried " + tried + "\n"), 1);
 }

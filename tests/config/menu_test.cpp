@@ -31,9 +31,8 @@ TEST(Menu, ArrowsMoveOneStepWhenReleasedAndStopAtTheEndsAndEnterStoresTheMode) {
     for (int i = 0; i < menu.numEntries; ++i) EXPECT_EQ(menu.entries[i].highlighted, i == 7) << i;
     menu.keys[plat::VK_RETURN] = true;
     menu.Menu_GetKeys();
-    EXPECT_EQ(settings->ScreenX(), 1024);
-    EXPECT_EQ(settings->ScreenY(), 768);
-    EXPECT_FALSE(settings->doFullscreen());
+    EXPECT_TRUE(settings->ScreenX() == 1024 && settings->ScreenY() == 768 &&
+                !settings->doFullscreen());
     EXPECT_EQ(countOf(readLog(), "Resolution 1024x768 at 16 bpp, Fullscreen: 0\n"
                                  "Loading Configuration..."),
               1);

@@ -33,7 +33,6 @@ TEST(Settings, PairsPastTheHundredthAndCharactersPastThe149thAreDroppedAndLogged
     EXPECT_EQ(store.numSets, 100);
     EXPECT_EQ(store.sets[0].key, std::string(149, 'k'));
     EXPECT_EQ(store.sets[0].value, std::string(149, 'v'));
-    EXPECT_EQ(countOf(readLog(), "data/config.txt: 2 pairs past the first 100 dropped, "
-                                 "1 tokens cut to 149 characters\n"),
-              1);
+    EXPECT_EQ(readLog(), "data/config.txt: 2 pairs past the first 100 dropped, 1 tokens cut to "
+                         "149 characters\n");
 }

@@ -9,10 +9,7 @@ damaged "a folder named as a model" scene "data/models is a folder" \
   config.txt sed 's#^TEST_MODEL .*#TEST_MODEL data/models#'
 
 # A log.txt that cannot be written is said once on standard error; the program goes on.
-rm -rf data log.txt && cp -r "$SRC/data" data && mkdir log.txt
-VARNE_MESSAGEBOX=no ALSOFT_DRIVERS=null "$BIN" 2>stderr.txt &
-PID=$!
-xdotool windowfocus --sync "$(window_id 3D-Varne)" || fail "no launcher window"
+open_launcher mkdir log.txt
 press Escape
 expect_exit_0
 [ "$(grep -c 'log.txt cannot be written (Is a directory)' stderr.txt)" = 1 ] || fail "stderr: $(cat stderr.txt)"

@@ -28,14 +28,15 @@ press() {
   for key in "$@"; do xdotool keydown "$key"; sleep 0.4; xdotool keyup "$key"; sleep 0.2; done
 }
 
-# Copies the data, runs the command given on it, starts the program and focuses the launcher.
+# Copies the data, runs the command given on it, starts the program and focuses the launcher
+# (only its window is waited for when the command made log.txt a folder).
 open_launcher() {
   rm -rf data log.txt
   cp -r "$SRC/data" data
   "$@"
   ALSOFT_DRIVERS=${ALSOFT_DRIVERS:-null} VARNE_MESSAGEBOX=${ANSWER:-no} "$BIN" 2>stderr.txt &
   PID=$!
-  wait_log "Menu Init:"
+  [ -d log.txt ] || wait_log "Menu Init:"
   sleep 0.3
   xdotool windowfocus --sync "$(window_id 3D-Varne)" || fail "no launcher window"
 }
@@ -48,6 +49,10 @@ focus_scene() {
   SCENE=$(window_id 3D-Varne)
   xdotool windowfocus --sync "$SCENE" || fail "no scene window"
 }
+
+above() { awk -v v="$1" -v min="$2" 'BEGIN {exit !(v > min)}' || fail "$3 ($1)"; }
+# <region> <ImageMagick test> <least share of shot.png's pixels passing it> <failure>
+shows() { above "$(convert shot.png -crop "$1" -fx "$2" -format '%[fx:mean]' info:)" "${@:3}"; }
 
 edit() { local file=$1; shift; "$@" <"$SRC/data/$file" >"data/$file"; }
 

@@ -2,10 +2,6 @@
 # with sky, floor, bodies and the red overlay, the music, and a window manager's close request.
 source "$(dirname "$0")/lib.sh" "$@"
 
-above() { awk -v v="$1" -v min="$2" 'BEGIN {exit !(v > min)}' || fail "$3 ($1)"; }
-# <region> <ImageMagick test> <least share of pixels passing it> <failure>
-shows() { above "$(convert shot.png -crop "$1" -fx "$2" -format '%[fx:mean]' info:)" "${@:3}"; }
-
 printf '[general]\nsample-type = int16\n[wave]\nfile = %s/music.wav\n' "$WORK" >alsoft.ini
 ALSOFT_CONF=$WORK/alsoft.ini ALSOFT_DRIVERS=wave open_launcher
 press Down Down Return

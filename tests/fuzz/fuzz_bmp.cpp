@@ -14,13 +14,11 @@
 namespace {
 
 std::uint32_t u32(const std::uint8_t* p) {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
-           std::uint32_t(p[3]) << 24;
+    return std::uint32_t(p[3]) << 24 | p[2] << 16 | p[1] << 8 | p[0];
 }
 
 std::uint32_t rgbAt(const unsigned char* rgb, std::size_t index) {
-    const unsigned char* p = rgb + 3 * index;
-    return std::uint32_t(p[0]) << 16 | p[1] << 8 | p[2];
+    return std::uint32_t(rgb[3 * index]) << 16 | rgb[3 * index + 1] << 8 | rgb[3 * index + 2];
 }
 
 // The decoded pixel at index must be the file's triple at byte at, reversed.
@@ -60,8 +58,7 @@ void checkImage(const std::uint8_t* data, std::size_t size, const BitmapInfoHead
     if (info.biBitCount <= 8) checkPaletted(data, info, rgb);
     const std::size_t count = std::size_t(info.biWidth) * std::size_t(info.biHeight);
     for (std::size_t i = 0; i < count; ++i) {
-        const unsigned char* p = rgb + 3 * i;
-        const unsigned char* q = rgba + 4 * i;
+        const unsigned char *p = rgb + 3 * i, *q = rgba + 4 * i;
         FUZZ_CHECK(q[0] == p[0] && q[1] == p[1] && q[2] == p[2]);
         const bool black = (p[0] | p[1] | p[2]) == 0;
         FUZZ_CHECK(!black || q[3] == 0);

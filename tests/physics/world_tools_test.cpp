@@ -1,6 +1,6 @@
 // Picking, grabbing, statistics and the debug view, on boxes placed by hand
 // and falling at g = 9.8.
-#include "platform/newton.h"
+#include "support/physics_world.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +17,8 @@ float distance(const Vec& a, const Vec& b) {
     return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
 }
 
-class WorldTools : public testing::Test {
+class WorldTools : public testing_support::PhysicsWorld {
 protected:
-    ~WorldTools() override { NewtonDestroy(world); }
-
     // Edges `size` at `at`, turned by `angle` about z; mass 0 makes it static.
     NewtonBody* box(const Vec& at, float mass, const Vec& size = {2, 2, 2}, float angle = 0) {
         NewtonCollision* shape = NewtonCreateBox(world, size[0], size[1], size[2], nullptr);
@@ -49,8 +47,6 @@ protected:
     void run(float seconds) {
         for (int i = 0; i < std::lround(seconds * 60); ++i) NewtonUpdate(world, 1.0f / 60);
     }
-
-    NewtonWorld* world = NewtonCreate(nullptr, nullptr);
 };
 
 // A 2-unit cube at the origin and a 4-unit one at z = 10 (faces at z = 8 and 12).

@@ -16,8 +16,7 @@ TEST(Events, ArriveAsMessagesBeforeThePostedQuitAndGoWithTheirWindow) {
     plat::Window* window =
         plat::CreateWindow("Test", "events", plat::WindowStyle::Overlapped, 0, 0, 320, 240);
     plat::DeviceContext* dc = plat::GetDC(window);
-    ASSERT_TRUE(plat::SetPixelFormat(dc,
-                                     plat::ChoosePixelFormat(dc, plat::PixelFormatDescriptor{})));
+    ASSERT_TRUE(plat::SetPixelFormat(dc, plat::ChoosePixelFormat(dc, {})));
     takeMessages();  // whatever creating the window produced
     Uint32 id = 1;
     while (id < 64 && !SDL_GetWindowFromID(id)) ++id;  // the process's only SDL window

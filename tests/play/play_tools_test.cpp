@@ -5,7 +5,7 @@
 #include "play/sim_clock.h"
 #include "play/start_states.h"
 #include "play/thrown_balls.h"
-#include "support/temp_dir.h"
+#include "support/physics_world.h"
 
 #include <gtest/gtest.h>
 
@@ -59,13 +59,7 @@ TEST(FrameStats, SummarisesTheLastSecondOnly) {
     EXPECT_NEAR(s.drawMs, 4, 1e-9);
 }
 
-class PlayPhysics : public testing::Test {
-protected:
-    ~PlayPhysics() override { NewtonDestroy(world); }
-
-    testing_support::TempDir dir;  // for log.txt
-    NewtonWorld* world = NewtonCreate(nullptr, nullptr);
-};
+using PlayPhysics = testing_support::PhysicsWorld;
 
 // A box remembered in flight comes back to its place, velocity and spin after
 // it has fallen onto the floor.

@@ -4,9 +4,8 @@
 
 #include "physics/newton_box.h"
 #include "support/gl_window.h"
-#include "support/temp_dir.h"
+#include "support/physics_world.h"
 
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,10 +23,10 @@ std::vector<unsigned char> drawn(const std::function<void()>& draw) {
 
 }  // namespace
 
-TEST(BoxBatch, DrawsWhatEachBoxDrawsItself) {
-    testing_support::TempDir dir;  // for log.txt
+using BoxBatchGL = testing_support::PhysicsWorld;
+
+TEST_F(BoxBatchGL, DrawsWhatEachBoxDrawsItself) {
     testing_support::TestGLWindow window(128, 128);
-    NewtonWorld* world = NewtonCreate(nullptr, nullptr);
     std::vector<std::unique_ptr<NewtonBox>> boxes;
     for (int i = 0; i < 3; ++i) {
         boxes.push_back(std::make_unique<NewtonBox>(world, newV(float(i) * 4 - 4, 0, 0), 1.0f,
@@ -37,9 +36,7 @@ TEST(BoxBatch, DrawsWhatEachBoxDrawsItself) {
             c, s * c, s * s, 0, -s, c * c, c * s, 0, 0, -s, c, 0, float(i) * 4 - 4, 0, 0, 1};
         NewtonBodySetMatrix(boxes.back()->getBody(), turned);
     }
-    glMatrixMode(GL_PROJECTION);
-    gluPerspective(60, 1, 1, 100);
-    glMatrixMode(GL_MODELVIEW);
+    testing_support::squarePerspective(60, 1, 100);
     glTranslatef(0, 0, -12);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
@@ -59,6 +56,4 @@ TEST(BoxBatch, DrawsWhatEachBoxDrawsItself) {
     }
     EXPECT_GT(lit, 3000);  // the boxes fill a good part of the view
     EXPECT_LT(differing, 30) << "of " << oneByOne.size();
-    boxes.clear();
-    NewtonDestroy(world);
 }

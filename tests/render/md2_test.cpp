@@ -67,7 +67,6 @@ TEST(ModelDescription, AMissingLabelIsNamedWithItsFile) {
     std::snprintf(files.descFile, sizeof files.descFile, "gem.txt");
     EXPECT_FALSE(ParseModelDescription("\xEF\xBB\xBFMODELFILE: gem.md2\nMODELTEX: gem.tga\n",
                                        &files));
-    EXPECT_EQ(files.modelFile[0], '\0');
-    EXPECT_STREQ(files.skinFile, "");
+    EXPECT_TRUE(files.modelFile[0] == '\0' && files.skinFile[0] == '\0');
     EXPECT_EQ(readLog(), "gem.txt: does not begin with the label MODELFILE:\n");
 }

@@ -12,7 +12,6 @@
 #include "support/gl_window.h"
 #include "support/temp_dir.h"
 
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,9 +52,7 @@ TEST(ShaderGL, ABrokenSourceIsLoggedInOrderShownAndAsksToQuit) {
 // seen 20 right of the middle at 155 through a 45-degree frustum.
 TEST(ShaderGL, TheLightingHighlightCentresWhereTheLightMirrorsIntoTheEye) {
     TestGLWindow window;
-    glMatrixMode(GL_PROJECTION);
-    gluPerspective(45, 1, 1, 1000);
-    glMatrixMode(GL_MODELVIEW);
+    squarePerspective(45, 1, 1000);
     cam.init(0, 30, -50, 0, 0, 100);
     cam.positionCamera();
     initGLShader(true);

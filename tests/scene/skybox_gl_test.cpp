@@ -3,26 +3,20 @@
 #include "render/texture.h"
 #include "scene/skybox.h"
 #include "support/gl_window.h"
-#include "support/temp_dir.h"
+#include "support/image_files.h"
 
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 using namespace testing_support;
-
-// Face i's texture: a 2 x 2 uncompressed 24-bit TGA of red 40 i, green 200 and
-// blue 200 - 40 i (stored blue, green, red).
-static std::string faceTga(int i) {
-    std::string tga = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 2, 0, 24, 0};
-    for (int pixel = 0; pixel < 4; ++pixel) tga += {char(200 - 40 * i), char(200), char(40 * i)};
-    return tga;
-}
 
 TEST(SkyboxGL, EachFaceShowsItsOwnTextureAndOneWithoutIsNotDrawn) {
     TempDir dir;
     TestGLWindow window(64, 64);
     MultiTexturing();
-    for (int i = 0; i < 5; ++i) writeFile(std::to_string(i) + ".tga", faceTga(i));
+    // Face i's texture: 2 x 2 pixels of red 40 i, green 200 and blue 200 - 40 i.
+    for (int i = 0; i < 5; ++i)
+        writeFile(std::to_string(i) + ".tga",
+                  tgaOf(Rows(2, std::vector<Rgb>(2, {40 * i, 200, 200 - 40 * i}))));
     writeFile("sky.txt", "SKY_UP: 0.tga SKY1: 1.tga SKY2: 2.tga\n"
                          "SKY3: 3.tga SKY4: 4.tga SKY_DOWN: 5.tga\n");
     Skybox sky("sky.txt", 3000, 2000, 4);
@@ -33,9 +27,7 @@ TEST(SkyboxGL, EachFaceShowsItsOwnTextureAndOneWithoutIsNotDrawn) {
         int rgb[3];
     } views[] = {{0, 1, 0, {0, 190, 190}},   {0, 0, 1, {40, 200, 160}},  {1, 0, 0, {80, 200, 120}},
                  {0, 0, -1, {120, 200, 80}}, {-1, 0, 0, {160, 200, 40}}, {0, -1, 0, {0, 0, 0}}};
-    glMatrixMode(GL_PROJECTION);
-    gluPerspective(90, 1, 0.1, 1e7);
-    glMatrixMode(GL_MODELVIEW);
+    squarePerspective(90, 0.1, 1e7);
     for (const auto& v : views) {
         glLoadIdentity();
         gluLookAt(0, 0, 0, v.x, v.y, v.z, 0, v.y ? 0 : 1, v.y ? -1 : 0);

@@ -24,10 +24,9 @@ using namespace testing_support;
 // process, removed at exit with its configuration.
 const struct WaveWriter {
     WaveWriter() {
-        writeFile(base + ".ini",
-                  "[general]\nfrequency = 44100\nchannels = stereo\nsample-type = int16\n"
-                  "dither = false\n[wave]\nfile = " +
-                      base + ".wav\n");
+        const char* settings = "[general]\nfrequency = 44100\nchannels = stereo\n"
+                               "sample-type = int16\ndither = false\n[wave]\nfile = ";
+        writeFile(base + ".ini", settings + base + ".wav\n");
         plat::SetEnvironmentVariable("ALSOFT_CONF", (base + ".ini").c_str());
         plat::SetEnvironmentVariable("ALSOFT_DRIVERS", "wave");
     }
@@ -94,10 +93,13 @@ TEST_F(Sound, WithoutA3DDeviceItWarnsOnceAndStillPlaysTheMusic) {
         countOf(readLog(), "Kein 3D-Sound unterstuetzt! Es wird nur Hintergrundmusik gespielt"), 1);
 }
 
-// The RMS amplitude of a whole file by sox, over all its channels; 0 where sox cannot be run.
-static double soxRms(const std::string& name) {
+// Makes a file of a 440 Hz tone at 0.2 for 0.5 s with sox and these options, and gives its RMS
+// amplitude over all its channels by sox; 0 where sox cannot be run.
+static double soxTone(const std::string& options, const std::string& name) {
     const std::string report = "sox-stat.txt";
-    if (std::system(("sox " + name + " -n stat 2>" + report).c_str()) != 0) return 0;
+    const std::string make = "sox -n -r 44100 " + options + " " + name + " synth 0.5 sine 440";
+    if (std::system((make + " vol 0.2 && sox " + name + " -n stat 2>" + report).c_str()) != 0)
+        return 0;
     const std::string text = readFile(report);
     const std::size_t at = text.find("RMS     amplitude:");
     return at == std::string::npos ? 0 : std::atof(text.c_str() + at + 18);
@@ -107,8 +109,8 @@ static double soxRms(const std::string& name) {
 // speakers at the -6 to -3 dB of the usual panning laws (0.5 to 0.71 of the
 // file's level; OpenAL Soft's is -4.5 dB), and the left channel of a stereo
 // file reaches the left speaker whole. Every encoding plays at its own level:
-// float and double WAV as loud as 16-bit. 5 channels are down-mixed to stereo:
-// front left, with centre and back left at -3 dB (1 + 2 x 0.707 = 2.41 times one
+// float WAV (double goes the same way, read as float) as loud as 16-bit. 5 channels are down-mixed
+// to stereo: front left, with centre and back left at -3 dB (1 + 2 x 0.707 = 2.41 times one
 // channel, all channels carrying the same tone); 6 go through OpenAL Soft's
 // 5.1 format, whose own stereo mix puts 2.5 times one channel on the left. A file shorter than one
 // decoded piece loops as seamlessly as a longer one: 400 and 440 Hz tones change sign
@@ -117,31 +119,24 @@ static double soxRms(const std::string& name) {
 TEST_F(Sound, MusicLoopsWithoutAGapAtItsVolume) {
     writeTone("short.wav", 400, 0.05, 22050);
     writeTone("long.wav", 440, 0.5, 44100);  // whole periods
-    const std::string tone = " synth 0.5 sine 440 vol ";
     const struct {
         const char* file;
-        std::string sox;  // the sox command line making the file, empty for the tones above
+        std::string sox;  // sox's options for its tone; none for the tones above
         int volume, changes, starvedMs;
         double level;  // the recording's left RMS over the file's by sox (or 0.5 / sqrt 2)
-        const char* channelsLine;
+        const char* channelsLine = nullptr;
     } cases[] = {
-        {"short.wav", "", 100, 800, 0, 0.6, nullptr},
-        {"long.wav", "", 75, 880, 600, 0.45, nullptr},
-        {"float.wav", "-c 2 -e floating-point -b 32 float.wav" + tone + "0.5", 100, 880, 0, 1.0,
-         nullptr},
-        {"double.wav", "-c 1 -e floating-point -b 64 double.wav" + tone + "0.5", 100, 880, 0, 0.6,
-         nullptr},
-        {"five.flac", "-c 5 five.flac" + tone + "0.2", 100, 880, 0, 2.41,
-         "has 5 channels, down-mixed to stereo"},
-        {"six.flac", "-c 6 six.flac" + tone + "0.2", 100, 880, 0, 2.5,
+        {"short.wav", "", 100, 800, 0, 0.6},
+        {"long.wav", "", 75, 880, 600, 0.45},
+        {"float.wav", "-c 2 -e floating-point -b 32", 100, 880, 0, 1.0},
+        {"five.flac", "-c 5", 100, 880, 0, 2.41, "has 5 channels, down-mixed to stereo"},
+        {"six.flac", "-c 6", 100, 880, 0, 2.5,
          "has 6 channels, played in the device's own format for them"},
     };
     double rms[std::size(cases)];
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto& c = cases[i];
-        const double reference =
-            c.sox.empty() ? 0.5 / std::sqrt(2.0)
-                          : (std::system(("sox -n -r 44100 " + c.sox).c_str()), soxRms(c.file));
+        const double reference = c.sox.empty() ? 0.5 / std::sqrt(2.0) : soxTone(c.sox, c.file);
         if (reference == 0) GTEST_SKIP() << "no sox to make " << c.file;
         initSound();
         playSound(c.file, c.volume);
@@ -165,35 +160,29 @@ TEST_F(Sound, MusicLoopsWithoutAGapAtItsVolume) {
     EXPECT_NEAR(rms[1] / rms[0], 0.75, 0.02);
 }
 
-// A WAV of `channels` channels that holds no frame.
-static void writeEmpty(const char* name, int channels) {
-    SF_INFO info{0, 44100, channels, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
-    sf_close(sf_open(name, SFM_WRITE, &info));
-}
-
 // Music that is not played says why, with libsndfile's own words where it gave them, and
 // leaves no stream playing on nothing.
 TEST_F(Sound, MusicThatCannotBePlayedIsNamedWithTheReason) {
-    writeEmpty("empty.wav", 2);
-    writeEmpty("nine.wav", 9);
+    for (const auto& [name, channels] : {std::pair{"empty.wav", 2}, {"nine.wav", 9}}) {
+        SF_INFO info{0, 44100, channels, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+        sf_close(sf_open(name, SFM_WRITE, &info));  // a WAV that holds no frame
+    }
     writeFile("noise.ogg", std::string(300, '\x5a'));
     const struct {
         const char* file;
-        const char* line;
+        const char* reason;  // after "<file> is not played (error "
     } cases[] = {
-        {"empty.wav", "empty.wav is not played (error 31: the file is empty: it holds no sound)"},
-        {"nine.wav", "nine.wav is not played (error 6: not an audio format that can be read: 9 "
-                     "channels at 44100 Hz)"},
-        {"noise.ogg", "noise.ogg is not played (error 6: not an audio format that can be read: "
-                      "Format not recognised)"},
-        {"gone.ogg", "gone.ogg is not played (error 2: the file cannot be opened: System error : "
-                     "No such file or directory)"},
+        {"empty.wav", "31: the file is empty: it holds no sound)"},
+        {"nine.wav", "6: not an audio format that can be read: 9 channels at 44100 Hz)"},
+        {"noise.ogg", "6: not an audio format that can be read: Format not recognised)"},
+        {"gone.ogg", "2: the file cannot be opened: System error : No such file or directory)"},
     };
     initSound();
     for (const auto& c : cases) {
         playSound(c.file, 75);
         EXPECT_EQ(soundStream, 0u) << c.file;
-        EXPECT_EQ(countOf(readLog(), c.line), 1) << c.line;
+        const std::string line = std::string(c.file) + " is not played (error " + c.reason;
+        EXPECT_EQ(countOf(readLog(), line), 1) << line;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/window.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -38,6 +39,14 @@ public:
     plat::DeviceContext* dc = nullptr;
     plat::GLContext* rc = nullptr;
 };
+
+// A perspective of this vertical angle in degrees for a square window; the model-view matrix is
+// left current.
+inline void squarePerspective(double degrees, double zNear, double zFar) {
+    glMatrixMode(GL_PROJECTION);
+    gluPerspective(degrees, 1, zNear, zFar);
+    glMatrixMode(GL_MODELVIEW);
+}
 
 // RGBA of one pixel of the back buffer, (0, 0) being the lower-left corner.
 inline std::array<unsigned char, 4> pixelAt(int x, int y) {

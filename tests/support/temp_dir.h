@@ -36,18 +36,15 @@ inline void writeFile(const std::filesystem::path& name, const std::string& cont
     std::ofstream(name, std::ios::binary) << content;
 }
 
-inline std::string readFile(const std::filesystem::path& name) {
+inline std::string readFile(const std::filesystem::path& name,
+                            std::ios::openmode mode = std::ios::binary) {
     std::ostringstream text;
-    text << std::ifstream(name, std::ios::binary).rdbuf();
+    text << std::ifstream(name, mode).rdbuf();
     return text.str();
 }
 
 // The log as the program writes it, a text file: its lines end in "\n" on every system.
-inline std::string readLog() {
-    std::ostringstream text;
-    text << std::ifstream("log.txt").rdbuf();
-    return text.str();
-}
+inline std::string readLog() { return readFile("log.txt", std::ios::in); }
 
 inline int countOf(const std::string& text, const std::string& part) {
     int n = 0;
