@@ -134,10 +134,11 @@ TEST_F(Sound, MusicLoopsWithoutAGapAtItsVolume) {
          "has 6 channels, played in the device's own format for them"},
     };
     double rms[std::size(cases)];
+    int withoutSox = 0;  // rows sox could not make here (Windows)
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const auto& c = cases[i];
         const double reference = c.sox.empty() ? 0.5 / std::sqrt(2.0) : soxTone(c.sox, c.file);
-        if (reference == 0) GTEST_SKIP() << "no sox to make " << c.file;
+        if (reference == 0 && ++withoutSox) continue;
         initSound();
         playSound(c.file, c.volume);
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
@@ -158,6 +159,7 @@ TEST_F(Sound, MusicLoopsWithoutAGapAtItsVolume) {
                 << c.file << ": a gap at " << t << " s";
     }
     EXPECT_NEAR(rms[1] / rms[0], 0.75, 0.02);
+    if (withoutSox) GTEST_SKIP() << withoutSox << " files need sox to be made";
 }
 
 // Music that is not played says why, with libsndfile's own words where it gave them, and
@@ -175,7 +177,7 @@ TEST_F(Sound, MusicThatCannotBePlayedIsNamedWithTheReason) {
         {"empty.wav", "31: the file is empty: it holds no sound)"},
         {"nine.wav", "6: not an audio format that can be read: 9 channels at 44100 Hz)"},
         {"noise.ogg", "6: not an audio format that can be read: Format not recognised)"},
-        {"gone.ogg", "2: the file cannot be opened: System error : No such file or directory)"},
+        {"gone.ogg", "2: the file cannot be opened: System error : "},  // the system's own words
     };
     initSound();
     for (const auto& c : cases) {
