@@ -24,9 +24,12 @@ struct TempDir {
     TempDir() : previous(std::filesystem::current_path()) {
         std::filesystem::current_path(path = makeTempFolder("varne-test-"));
     }
+    // A folder Windows still holds (a child process's working folder, not yet
+    // let go) stays behind rather than ending the test run.
     ~TempDir() {
         std::filesystem::current_path(previous);
-        std::filesystem::remove_all(path);
+        std::error_code leftBehind;
+        std::filesystem::remove_all(path, leftBehind);
     }
     std::filesystem::path previous, path;
 };
