@@ -18,7 +18,7 @@ constexpr float kMargin = 10, kWidth = 340, kLabelWidth = 110, kColumn = 130;  /
 
 bool started = false;
 std::string layoutPath;
-int openNow = 0;         // the sections open in this frame
+int openNow = 0;  // the sections open in this frame
 
 void start(const std::string& layoutFile) {
     ImGui::CreateContext();
@@ -74,7 +74,7 @@ void spawn() {
     static int kind = 0, count = 1;
     ImGui::Combo("body", &kind, "box\0sphere\0cylinder\0gem\0");
     ImGui::SliderInt("count", &count, 1, SpawnedBodies::kMaxCount);
-    if (ImGui::Button("Spawn")) queue(kPanelSpawn, float(kind), float(count));
+    if (ImGui::Button("Spawn##button")) queue(kPanelSpawn, float(kind), float(count));
     ImGui::SameLine();
     if (ImGui::Button("Clear spawned")) queue(kPanelClearSpawned);
 }
@@ -105,7 +105,8 @@ void view(const PanelState& s) {
                   {"world box", kDebugWorldBox}};
     for (const auto& part : kParts) {
         bool on = (s.debugParts & part.bit) != 0;
-        if (ImGui::Checkbox(part.label, &on)) queue(kPanelDebugParts, float(s.debugParts ^ part.bit));
+        if (ImGui::Checkbox(part.label, &on))
+            queue(kPanelDebugParts, float(s.debugParts ^ part.bit));
         if ((&part - kParts) % 2 == 0) ImGui::SameLine(kColumn);  // two a row
     }
     bool stats = s.stats;

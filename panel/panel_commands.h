@@ -15,12 +15,12 @@ enum PanelOp : std::uint8_t {
     kPanelSolverIterations,  // value[0]: the solver's iterations a step, 1 to kMaxSolverIterations
     kPanelSpawn,             // value[0]: a SpawnKind, value[1]: how many
     kPanelClearSpawned,
-    kPanelLight,        // value: the light's position
-    kPanelVolume,       // value[0]: the music's volume, 0 to 100
-    kPanelMute,         // value[0]: 1 mutes the music, 0 gives it back
-    kPanelDebugParts,   // value[0]: the debug view's NewtonDebugPart bits
-    kPanelStats,        // value[0]: 1 shows the statistics, 0 hides them
-    kPanelScreenshot,   // as F12
+    kPanelLight,       // value: the light's position
+    kPanelVolume,      // value[0]: the music's volume, 0 to 100
+    kPanelMute,        // value[0]: 1 mutes the music, 0 gives it back
+    kPanelDebugParts,  // value[0]: the debug view's NewtonDebugPart bits
+    kPanelStats,       // value[0]: 1 shows the statistics, 0 hides them
+    kPanelScreenshot,  // as F12
 };
 
 constexpr int kMaxSolverIterations = 50;

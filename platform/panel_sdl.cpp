@@ -1,8 +1,10 @@
-#include "platform/panel_input.h"
 #include "platform/sdl_internal.h"
+#include "platform/panel_input.h"
 
 #include <imgui.h>
 #include <imgui_impl_sdl.h>
+
+#include <cfloat>
 
 namespace plat {
 namespace {
@@ -19,7 +21,18 @@ bool PanelInputStart() {
     return started;
 }
 
-void PanelInputNewFrame() { ImGui_ImplSDL2_NewFrame(); }
+// The backend reads the pointer from SDL's global position, which on X11 SDL
+// refreshes only on raw input events: none come while a drag holds the pointer,
+// nor for a pointer moved by another client, and a slider then stops following
+// it. The position SDL keeps from the window's own motion events always follows.
+void PanelInputNewFrame() {
+    ImGui_ImplSDL2_NewFrame();
+    ImGuiIO& io = ImGui::GetIO();
+    if (io.MousePos.x == -FLT_MAX) return;  // the pointer is not the window's
+    int x = 0, y = 0;
+    SDL_GetMouseState(&x, &y);
+    io.MousePos = ImVec2(float(x), float(y));
+}
 
 void PanelInputStop() {
     if (started) ImGui_ImplSDL2_Shutdown();

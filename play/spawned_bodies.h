@@ -11,9 +11,9 @@ enum class SpawnKind : int { box, sphere, cylinder, gem };
 
 class SpawnedBodies {
 public:
-    static constexpr int kMaxCount = 100;      // bodies one spawn drops
-    static constexpr float kDistance = 10;     // units in front of the eye
-    static constexpr float kSpacing = 6;       // units between bodies dropped together, upwards
+    static constexpr int kMaxCount = 100;   // bodies one spawn drops
+    static constexpr float kDistance = 10;  // units in front of the eye
+    static constexpr float kSpacing = 6;    // units between bodies dropped together, upwards
 
     // Where body number index of a spawn goes: kDistance along the view from
     // the eye (direction a unit vector), the next ones stacked above it.
