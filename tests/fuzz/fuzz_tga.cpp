@@ -1,10 +1,3 @@
-<<<<<<< HEAD
-// TGA reading, from memory and through the file path (the header read, then
-// the pixels read into the image): both give the same result. A failure leaves an empty
-// record; a decoded image has the header's size and depth, its pixels lie
-// inside the bytes behind the identification field, and the corner pixels
-// are the file's B, G, R (, A) reordered. Reading the last pixel makes the
-=======
 // TGA reading, from memory and through the file path (the pixels read straight
 // into the image, or the whole file decoded): both give the same result. A
 // failure leaves an empty record; a decoded image has the header's size, 24 or
@@ -12,7 +5,6 @@
 // inside the bytes behind the identification field and the corner pixels are the
 // file's B, G, R (, A) reordered, the rows turned over when the origin bit says
 // top first; a greyscale image of 8 bits is grey. Reading every pixel makes the
->>>>>>> files
 // sanitizer check the size of the buffer.
 #include "fuzz_support.h"
 #include "render/image_decode.h"
