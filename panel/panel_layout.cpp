@@ -55,6 +55,7 @@ void RegisterPanelSections() {
 }
 
 void ReadPanelLayout(const char* text, std::size_t size) {
+    if (size == 0) return;  // ImGui would take the text as terminated and look for its end
     ImGui::LoadIniSettingsFromMemory(text, size);
     const ImGuiWindowSettings* panel = ImGui::FindWindowSettings(ImHashStr(kPanelTitle));
     if (!panel || sane(*panel)) return;

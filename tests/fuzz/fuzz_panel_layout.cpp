@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReadPanelLayout(reinterpret_cast<const char*>(data), size);
     FUZZ_CHECK(OpenPanelSections() >= 0 && OpenPanelSections() <= kSectionsAll);
     if (const ImGuiWindowSettings* panel = ImGui::FindWindowSettings(ImHashStr(kPanelTitle)))
-        FUZZ_CHECK(panel->Pos.x >= 0 && panel->Pos.y >= 0 && panel->Size.x > 0 && panel->Size.y > 0);
+        FUZZ_CHECK(panel->Pos.x >= 0 && panel->Pos.y >= 0 && panel->Size.x > 0 &&
+                   panel->Size.y > 0);
     ImGui::ClearIniSettings();
     return 0;
 }
