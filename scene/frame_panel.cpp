@@ -9,6 +9,7 @@
 #include "physics/newton_model.h"
 #include "physics/newton_sphere.h"
 #include "platform/log.h"
+#include "platform/window.h"
 #include "play/play_tools.h"
 #include "scene/camera.h"
 #include "scene/frame_tools.h"
@@ -63,6 +64,7 @@ void applyVolume() { setMusicVolume(muted ? 0 : musicVolume); }
 void TogglePanel() {
     tools.panelShown = !tools.panelShown;
     SetPanelShown(tools.panelShown);
+    plat::ShowCursor(tools.panelShown);  // seen over the panel in fullscreen too, then hidden again
 }
 
 void ApplyPanelCommand(const PanelCommand& command) {
