@@ -14,6 +14,7 @@
 #include "play/play_tools.h"
 #include "scene/camera.h"
 #include "scene/frame.h"
+#include "scene/frame_panel.h"
 #include "scene/setup.h"
 #include "scene/skybox.h"
 #include "scene/timer.h"
@@ -104,11 +105,13 @@ void OnClose() {
     if (done) return;
     done = true;
     log_txt("\n\n***********************************************\nProgram Shutdown...\n");
+    ClosePanelAtExit();
     log_txt("destroying the Newton Game Dynamics instance");
     if (nWorld) {
         tools.grab.release();  // the tools' joint and bodies go before their world
         tools.balls.clear();
         tools.stress.clear();
+        tools.spawned.clear();
         NewtonDestroy(nWorld);
         nWorld = nullptr;
     }

@@ -14,11 +14,17 @@
 namespace {
 
 constexpr unsigned char kMagic[8] = {'V', 'A', 'R', 'N', 'E', 'R', 'E', 'C'};
-constexpr std::uint32_t kVersion = 1;
-constexpr std::size_t kHeaderSize = 24;  // magic, version, record size, mode, boxes
-constexpr std::size_t kRecordSize = 49;  // keys, look x and y, held, seconds, fps
-constexpr std::size_t kTrailerSize = 8;  // frame count, CRC-32
+// Version 2 added the panel's command to each record; version 1 files still play.
+constexpr std::uint32_t kVersion = 2;
+constexpr std::size_t kHeaderSize = 24;    // magic, version, record size, mode, boxes
+constexpr std::size_t kRecordSizeV1 = 49;  // keys, look x and y, held, seconds, fps
+constexpr std::size_t kRecordSize = 62;    // version 1's, then panel op and three values
+constexpr std::size_t kTrailerSize = 8;    // frame count, CRC-32
 constexpr std::uint32_t kMaxFrames = (kMaxRecordingFile - kHeaderSize - kTrailerSize) / kRecordSize;
+
+std::size_t recordSizeOf(std::uint32_t version) {
+    return version == 1 ? kRecordSizeV1 : kRecordSize;
+}
 
 using Record = std::array<unsigned char, kRecordSize>;
 
@@ -27,12 +33,14 @@ Record encode(const FrameInput& frame) {
     unsigned char* p = std::copy(frame.keys.begin(), frame.keys.end(), record.data());
     p = writeLE32(writeLE32(p, std::uint32_t(frame.lookX)), std::uint32_t(frame.lookY));
     *p++ = frame.pointerHeld;
-    writeLE32(writeLE32(p, std::bit_cast<std::uint32_t>(frame.seconds)),
-              std::bit_cast<std::uint32_t>(frame.fps));
+    p = writeLE32(writeLE32(p, std::bit_cast<std::uint32_t>(frame.seconds)),
+                  std::bit_cast<std::uint32_t>(frame.fps));
+    *p++ = frame.panel.op;
+    for (float value : frame.panel.value) p = writeLE32(p, std::bit_cast<std::uint32_t>(value));
     return record;
 }
 
-FrameInput decode(const unsigned char* p) {
+FrameInput decode(const unsigned char* p, std::uint32_t version) {
     FrameInput frame;
     std::copy(p, p + frame.keys.size(), frame.keys.begin());
     p += frame.keys.size();
@@ -41,6 +49,10 @@ FrameInput decode(const unsigned char* p) {
     frame.pointerHeld = p[8] != 0;
     frame.seconds = std::bit_cast<float>(readLE32(p + 9));
     frame.fps = std::bit_cast<float>(readLE32(p + 13));
+    if (version == 1) return frame;
+    frame.panel.op = p[17];
+    for (int i = 0; i < 3; ++i)
+        frame.panel.value[i] = std::bit_cast<float>(readLE32(p + 18 + 4 * i));
     return frame;
 }
 
@@ -54,19 +66,20 @@ std::string problemOf(const unsigned char* p, std::size_t size) {
         return "not a 3D-Varne recording (no VARNEREC at its start)";
     if (size < kHeaderSize + kTrailerSize) return "truncated at " + std::to_string(size) + " bytes";
     const std::uint32_t version = readLE32(p + 8), recordSize = readLE32(p + 12);
-    if (version != kVersion)
-        return "format version " + std::to_string(version) + ", this program reads version " +
+    if (version != 1 && version != kVersion)
+        return "format version " + std::to_string(version) + ", this program reads versions 1 to " +
                std::to_string(kVersion);
-    if (recordSize != kRecordSize)
+    const std::size_t expected = recordSizeOf(version);
+    if (recordSize != expected)
         return "frame records of " + std::to_string(recordSize) + " bytes, expected " +
-               std::to_string(kRecordSize);
+               std::to_string(expected);
     const std::size_t frameBytes = size - kHeaderSize - kTrailerSize;
-    if (frameBytes % kRecordSize != 0)
+    if (frameBytes % expected != 0)
         return "truncated: " + std::to_string(size) + " bytes do not end on a whole frame";
     const std::uint32_t count = readLE32(p + size - 8), crc = readLE32(p + size - 4);
-    if (count != frameBytes / kRecordSize)
+    if (count != frameBytes / expected)
         return "the trailer counts " + std::to_string(count) + " frames, the file holds " +
-               std::to_string(frameBytes / kRecordSize);
+               std::to_string(frameBytes / expected);
     if (crc != crcOf(0, p, size - 4)) return "damaged: the checksum does not match the contents";
     const std::int32_t mode = std::int32_t(readLE32(p + 16)),
                        boxes = std::int32_t(readLE32(p + 20));
@@ -154,9 +167,11 @@ std::optional<Recording> ReadRecording(const std::string& path, std::string& err
     const unsigned char* p = bytes.data.get();
     Recording recording;
     recording.header = {std::int32_t(readLE32(p + 16)), std::int32_t(readLE32(p + 20))};
-    const std::size_t count = (bytes.size - kHeaderSize - kTrailerSize) / kRecordSize;
+    const std::uint32_t version = readLE32(p + 8);
+    const std::size_t recordSize = recordSizeOf(version);
+    const std::size_t count = (bytes.size - kHeaderSize - kTrailerSize) / recordSize;
     recording.frames.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
-        recording.frames.push_back(decode(p + kHeaderSize + i * kRecordSize));
+        recording.frames.push_back(decode(p + kHeaderSize + i * recordSize, version));
     return recording;
 }

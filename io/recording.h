@@ -15,6 +15,13 @@
 constexpr int kLauncherEntries = 9;  // screen modes 0-8
 constexpr int kMaxExtraBoxes = 10000;
 
+// A change made through the control panel, which the frame applies as it applies
+// a key press: op 0 is none; what the others and their values mean is the
+// scene's (scene/panel_commands.h).
+struct PanelCommand {
+    std::uint8_t op = 0;
+    float value[3] = {};
+};
 // One frame's input as the scene saw it.
 // Keys and mouse buttons held, one bit per virtual-key code (bit k % 8 of byte
 // k / 8); the pointer's move from the window centre; the frame's time.
@@ -24,6 +31,7 @@ struct FrameInput {
     bool pointerHeld = false;  // whether the look turns the camera this frame
     float seconds = 0;         // the frame's time step for the physics
     float fps = 0;             // the frame rate the frame measured
+    PanelCommand panel;        // none in a version-1 recording
 };
 struct RecordingHeader {
     std::int32_t mode = 0;   // the launcher entry the run used
@@ -58,7 +66,7 @@ struct Recording {
     RecordingHeader header;
     std::vector<FrameInput> frames;
 };
-// Reads and checks the whole file before anything plays: the magic, the format version (a
-// file of another version is refused naming both versions), the sizes, the trailer's frame
+// Reads and checks the whole file before anything plays: the magic, the format version (1,
+// without panel commands, or 2; another is refused naming it), the sizes, the trailer's frame
 // count and checksum. nullopt with a one-line `error` naming the file and what is wrong.
 std::optional<Recording> ReadRecording(const std::string& path, std::string& error);

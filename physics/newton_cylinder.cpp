@@ -5,7 +5,7 @@
 #include <GL/gl.h>
 
 NewtonCylinder::NewtonCylinder(NewtonWorld* w, const char* descFile, Vertex position, float m,
-                               float radius, float height)
+                               float radius, float height, bool exactInertia)
     : NewtonPrimitive(w, m) {
     type = kRoundBody;
     size = newV(radius, height, 1.0f);
@@ -13,7 +13,7 @@ NewtonCylinder::NewtonCylinder(NewtonWorld* w, const char* descFile, Vertex posi
     log_txt("Loading Cylinder Model");
     if (descFile) model.Load(descFile);
     setPosition0(position);
-    initBody(false);
+    initBody(exactInertia);
 }
 
 void NewtonCylinder::draw() {

@@ -80,9 +80,12 @@ NewtonPrimitive* FindBody(int number) {
     return node ? node->getData() : nullptr;
 }
 
+float gravityScale = 1.0f;
+
 void gravitation(const NewtonBody* body) {
     float mass, Ixx, Iyy, Izz;
     NewtonBodyGetMassMatrix(body, &mass, &Ixx, &Iyy, &Izz);
-    const float force[3] = {0.0f, mass * -9.8f, 0.0f};
+    // At scale 1 the product is the weight exactly as before the scale came.
+    const float force[3] = {0.0f, mass * -kGravity * gravityScale, 0.0f};
     NewtonBodySetForce(body, force);
 }

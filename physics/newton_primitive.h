@@ -49,5 +49,9 @@ extern LinkedList<NewtonPrimitive*> NewtonObjects;
 // none), or null when no body is.
 NewtonPrimitive* FindBody(int number);
 
-// The force callback of every body: its weight, mass * -9.8 along y.
+// The scene's gravity, in units per second squared along -y.
+constexpr float kGravity = 9.8f;
+// What the panel's gravity slider sets: the scene's gravity times this (1 at the start).
+extern float gravityScale;
+// The force callback of every body: its weight, mass * -9.8 * gravityScale along y.
 void gravitation(const NewtonBody* body);

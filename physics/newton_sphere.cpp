@@ -3,13 +3,14 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-NewtonSphere::NewtonSphere(NewtonWorld* w, Vertex position, float m, float radius)
+NewtonSphere::NewtonSphere(NewtonWorld* w, Vertex position, float m, float radius,
+                           bool exactInertia)
     : NewtonPrimitive(w, m) {
     type = kRoundBody;
     size = newV(radius, radius, radius);
     collision = NewtonCreateSphere(world, radius, radius, radius, nullptr);
     setPosition0(position);
-    initBody(false);
+    initBody(exactInertia);
 }
 
 void NewtonSphere::draw() {

@@ -5,6 +5,9 @@
 
 class NewtonSphere : public NewtonPrimitive {
 public:
-    NewtonSphere(NewtonWorld* world, Vertex position, float mass, float radius);
+    // exactInertia takes the mass matrix from the shape; else it is a solid cube's
+    // of edge radius, as the scene's own sphere and the thrown balls have it.
+    NewtonSphere(NewtonWorld* world, Vertex position, float mass, float radius,
+                 bool exactInertia = false);
     void draw() override;
 };

@@ -75,6 +75,7 @@ void translateButton(const SDL_MouseButtonEvent& e) {
 void pumpSdlEvents() {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
+        if (detail::panelTakes(e)) continue;
         if (e.type == SDL_WINDOWEVENT) translateWindowEvent(e.window);
         else if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) translateKey(e.key);
         else if (e.type == SDL_MOUSEMOTION) detail::pointerMoved(e.motion);

@@ -37,6 +37,9 @@ void NewtonDestroy(const NewtonWorld* world);
 std::string NewtonGetEngineVersion();
 // Bodies whose origin leaves this box stop being simulated.
 void NewtonSetWorldSize(const NewtonWorld* world, const float* minPoint, const float* maxPoint);
+// The constraint solver's iterations a step (10 in a new world); at least 1.
+int NewtonGetSolverIterations(const NewtonWorld* world);
+void NewtonSetSolverIterations(const NewtonWorld* world, int iterations);
 // Advances by any frame time in seconds, in fixed internal steps with a cap,
 // so that 0 s does nothing and a long frame never blows the simulation up.
 // Every dynamic body's force callback and every hinge callback run in each step.
@@ -140,8 +143,16 @@ using NewtonDebugLine = void (*)(const float* from, const float* to, const float
                                  void* user);
 using NewtonDebugPoint = void (*)(const float* at, const float* normal, const float* colour,
                                   void* user);
-// Walks the world for a debug view: each body's collision shape as wireframe lines in its
-// current world pose, each contact point (with its normal), each hinge's pivot and pin axis
-// as lines, and the world box (NewtonSetWorldSize) as its 12 edges.
+// The parts of a debug view, as bits.
+enum NewtonDebugPart : int {
+    kDebugShapes = 1,
+    kDebugContacts = 2,
+    kDebugJoints = 4,
+    kDebugWorldBox = 8,
+    kDebugAll = 15,
+};
+// Walks the world for a debug view, the parts asked for: each body's collision shape as
+// wireframe lines in its current world pose, each contact point (with its normal), each
+// hinge's pivot and pin axis as lines, and the world box (NewtonSetWorldSize) as its 12 edges.
 void NewtonWorldDebugDraw(const NewtonWorld* world, NewtonDebugLine line, NewtonDebugPoint point,
-                          void* user);
+                          void* user, int parts = kDebugAll);

@@ -14,8 +14,8 @@ const btVector3 kWorldBoxColour(1, 1, 0);
 
 class Forwarder : public btIDebugDraw {
 public:
-    Forwarder(NewtonDebugLine line, NewtonDebugPoint point, void* user)
-        : line_(line), point_(point), user_(user) {}
+    Forwarder(NewtonDebugLine line, NewtonDebugPoint point, void* user, int mode)
+        : line_(line), point_(point), user_(user), mode_(mode) {}
 
     void drawLine(const btVector3& from, const btVector3& to, const btVector3& colour) override {
         if (!line_) return;
@@ -33,15 +33,21 @@ public:
     void reportErrorWarning(const char*) override {}
     void draw3dText(const btVector3&, const char*) override {}
     void setDebugMode(int) override {}
-    int getDebugMode() const override {
-        return DBG_DrawWireframe | DBG_DrawContactPoints | DBG_DrawConstraints;
-    }
+    int getDebugMode() const override { return mode_; }
 
 private:
     NewtonDebugLine line_;
     NewtonDebugPoint point_;
     void* user_;
+    int mode_;
 };
+
+// Bullet's debug modes for the parts; the world box is drawn by hand.
+int modeOf(int parts) {
+    return (parts & kDebugShapes ? int(btIDebugDraw::DBG_DrawWireframe) : 0) |
+           (parts & kDebugContacts ? int(btIDebugDraw::DBG_DrawContactPoints) : 0) |
+           (parts & kDebugJoints ? int(btIDebugDraw::DBG_DrawConstraints) : 0);
+}
 
 int contactPoints(const btCollisionDispatcher& dispatcher) {
     int count = 0;
@@ -60,15 +66,16 @@ NewtonWorldStats NewtonWorldGetStats(const NewtonWorld* world) {
 }
 
 void NewtonWorldDebugDraw(const NewtonWorld* world, NewtonDebugLine line, NewtonDebugPoint point,
-                          void* user) {
+                          void* user, int parts) {
     btDiscreteDynamicsWorld& dynamics = writable(world)->dynamics;
-    Forwarder forwarder(line, point, user);
+    Forwarder forwarder(line, point, user, modeOf(parts));
     dynamics.setDebugDrawer(&forwarder);
     dynamics.debugDrawWorld();
     for (const auto& body : world->bodies)
-        if (!body->inWorld)
+        if (!body->inWorld && (parts & kDebugShapes))
             dynamics.debugDrawObject(body->rigid->getWorldTransform(),
                                      body->rigid->getCollisionShape(), kFrozenColour);
-    forwarder.drawAabb(world->boxMin, world->boxMax, kWorldBoxColour);  // its 12 edges
+    if (parts & kDebugWorldBox)
+        forwarder.drawAabb(world->boxMin, world->boxMax, kWorldBoxColour);  // its 12 edges
     dynamics.setDebugDrawer(nullptr);
 }

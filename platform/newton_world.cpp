@@ -102,6 +102,14 @@ void NewtonSetWorldSize(const NewtonWorld* world, const float* minPoint, const f
     for (const auto& body : w.bodies) setInWorld(*body, insideBox(*body));
 }
 
+int NewtonGetSolverIterations(const NewtonWorld* world) {
+    return writable(world)->dynamics.getSolverInfo().m_numIterations;
+}
+
+void NewtonSetSolverIterations(const NewtonWorld* world, int iterations) {
+    writable(world)->dynamics.getSolverInfo().m_numIterations = iterations < 1 ? 1 : iterations;
+}
+
 // Bullet keeps the time left over below one step for the next call and drops
 // what lies beyond kMaxSteps; frames longer than that are cut first so that
 // its step count cannot overflow.

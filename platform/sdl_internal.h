@@ -47,6 +47,9 @@ WndProcFn classProc(const std::string& className);
 void purgeMessages(const Window* w);
 // Keeps where a motion event puts the pointer, for GetCursorPos.
 void pointerMoved(const SDL_MouseMotionEvent& e);
+// Hands the event to the control panel while it is shown; true when the panel
+// keeps it for itself (platform/panel_sdl.cpp).
+bool panelTakes(const SDL_Event& e);
 
 // Pixel formats: what a numbered format asks of the GL surface.
 struct SurfaceFormat {

@@ -36,6 +36,12 @@ std::string StateFolder() {
     return home().empty() ? "" : home() + "/.local/state";
 }
 
+std::string ConfigFolder() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config && config[0] == '/') return config;
+    return home().empty() ? "" : home() + "/.config";
+}
+
 std::string PicturesFolder() {
     if (home().empty()) return "";
     const std::string answer = askXdgUserDir();

@@ -196,6 +196,9 @@ std::string ProgramFolder();
 // else ~/Pictures). Empty where the system has no such folders or HOME is unset.
 std::string StateFolder();
 std::string PicturesFolder();
+// The user's folder for settings kept between runs ($XDG_CONFIG_HOME, else ~/.config;
+// on Windows %APPDATA%); empty when there is none.
+std::string ConfigFolder();
 // Whether this process may make files in the folder (on Windows: always, as
 // the program lives in a folder the user unpacked).
 bool CanWriteIn(const std::string& folder);

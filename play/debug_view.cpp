@@ -44,9 +44,9 @@ void drawArray(GLenum mode, const std::vector<ColouredVertex>& vertices) {
 
 }  // namespace
 
-void DrawDebugView(const NewtonWorld* world) {
+void DrawDebugView(const NewtonWorld* world, int parts) {
     DebugLines debug;
-    NewtonWorldDebugDraw(world, addLine, addPoint, &debug);
+    NewtonWorldDebugDraw(world, addLine, addPoint, &debug, parts);
     glPushAttrib(GL_ENABLE_BIT | GL_POINT_BIT | GL_CURRENT_BIT);
     glDisable(GL_LIGHTING);
     glDisable(GL_TEXTURE_2D);

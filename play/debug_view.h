@@ -5,6 +5,6 @@
 
 #include "platform/newton.h"
 
-// Draws the view in the current model-view matrix (the camera's); leaves
-// lighting, texturing and depth testing as it found them.
-void DrawDebugView(const NewtonWorld* world);
+// Draws the view's parts (NewtonDebugPart bits) in the current model-view matrix (the
+// camera's); leaves lighting, texturing and depth testing as it found them.
+void DrawDebugView(const NewtonWorld* world, int parts = kDebugAll);

@@ -24,6 +24,23 @@ FrameStats::Summary FrameStats::summary() const {
     return summary;
 }
 
+void FrameSeries::add(float value) {
+    if (ms.size() == kFrames) ms.erase(ms.begin());
+    ms.push_back(value);
+}
+
+float FrameSeries::median() const {
+    if (ms.empty()) return 0;
+    std::vector<float> sorted = ms;
+    std::nth_element(sorted.begin(), sorted.begin() + std::ptrdiff_t(sorted.size() / 2),
+                     sorted.end());
+    return sorted[sorted.size() / 2];
+}
+
+float FrameSeries::worst() const {
+    return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end());
+}
+
 std::vector<std::string> StatsLines(const FrameStats::Summary& s, NewtonWorldStats counts) {
     char lines[3][96];
     std::snprintf(lines[0], sizeof lines[0], "frame: median %.1f ms, worst %.1f ms (%d frames)",

@@ -34,5 +34,19 @@ private:
     std::deque<Sample> samples;
 };
 
+// The panel's plots: one series of times over the last kFrames frames, oldest first.
+class FrameSeries {
+public:
+    static constexpr std::size_t kFrames = 240;
+
+    void add(float ms);
+    const std::vector<float>& values() const { return ms; }
+    float median() const;  // 0 while empty
+    float worst() const;
+
+private:
+    std::vector<float> ms;
+};
+
 // The overlay's lines for a summary and the world's counts.
 std::vector<std::string> StatsLines(const FrameStats::Summary& summary, NewtonWorldStats counts);

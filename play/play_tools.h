@@ -6,6 +6,7 @@
 #include "play/frame_stats.h"
 #include "play/grab.h"
 #include "play/sim_clock.h"
+#include "play/spawned_bodies.h"
 #include "play/start_states.h"
 #include "play/stress_boxes.h"
 #include "play/thrown_balls.h"
@@ -17,8 +18,11 @@ struct PlayTools {
     Grab grab;
     FrameStats stats;
     StressBoxes stress;
-    bool debugView = false;  // F4
-    bool statsView = false;  // F6
+    SpawnedBodies spawned;
+    FrameSeries frameMs, physicsMs;  // the panel's plots
+    int debugParts = 0;              // NewtonDebugPart bits drawn; F4 turns all on or off
+    bool statsView = false;          // F6
+    bool panelShown = false;         // Tab
 };
 
 // The scene's tools; defined in app/main.cpp.

@@ -13,6 +13,10 @@ public:
     void requestStep() { stepPending = paused; }
     void slower() { slowdown = slowdown < kSlowest ? slowdown + 1 : slowdown; }
     void faster() { slowdown = slowdown > 0 ? slowdown - 1 : 0; }
+    // The speed as 1 / 2^level, level kept within 0 (real time) to kSlowest.
+    void setSlowdown(int level) { slowdown = level < 0 ? 0 : level > kSlowest ? kSlowest : level; }
+    int slowdownLevel() const { return slowdown; }
+    bool isPaused() const { return paused; }
 
     // Simulated seconds for a frame of frameSeconds: scaled by the speed while
     // running; while paused none, or one step when one was asked for.

@@ -1,11 +1,13 @@
 #include "scene/frame.h"
 
+#include "panel/panel_commands.h"
 #include "physics/newton_primitive.h"
 #include "play/play_tools.h"
 #include "render/font.h"
 #include "render/shader.h"
 #include "render/texture.h"
 #include "scene/camera.h"
+#include "scene/frame_panel.h"
 #include "scene/frame_tools.h"
 #include "scene/help.h"
 #include "scene/setup.h"
@@ -96,6 +98,10 @@ void drawBodies() {
         setUniform("isTex", node->getData()->getType() == kModelBody ? 1 : 0);
         node->getData()->draw();
     }
+    for (const auto& body : tools.spawned.all()) {
+        setUniform("isTex", body->getType() == kModelBody ? 1 : 0);
+        body->draw();
+    }
     glUnbindShader();
 }
 
@@ -169,17 +175,24 @@ int DrawGLScene(FrameScript* script) {
     measureFrameRate(input.fps);
     presses.update(keys);
     ApplyToolKeys(presses);
+    ApplyPanelCommand(input.panel);
     const Clock::time_point physicsStart = Clock::now();
     NewtonUpdate(nWorld, tools.clock.physicsSeconds(input.seconds));
     const Clock::time_point physicsEnd = Clock::now();
-    if (keys[plat::VK_F1]) DrawHelp();
-    else drawScene(input);
-    if (presses[plat::VK_F12]) SaveScreenshot();
+    if (keys[plat::VK_F1]) {
+        DrawHelp();
+    } else {
+        drawScene(input);
+        DrawPanelOverScene();
+    }
+    if (presses[plat::VK_F12] || input.panel.op == kPanelScreenshot) SaveScreenshot();
     const Clock::time_point end = Clock::now();
-    tools.stats.add(std::chrono::duration<double>(end.time_since_epoch()).count(),
-                    {millisecondsBetween(lastFrameStart, start),
-                     millisecondsBetween(physicsStart, physicsEnd),
-                     millisecondsBetween(physicsEnd, end)});
+    const FrameTimes times{millisecondsBetween(lastFrameStart, start),
+                           millisecondsBetween(physicsStart, physicsEnd),
+                           millisecondsBetween(physicsEnd, end)};
+    tools.stats.add(std::chrono::duration<double>(end.time_since_epoch()).count(), times);
+    tools.frameMs.add(float(times.frameMs));
+    tools.physicsMs.add(float(times.physicsMs));
     lastFrameStart = start;
     return 1;
 }

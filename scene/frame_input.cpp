@@ -1,5 +1,7 @@
 #include "scene/frame_input.h"
 
+#include "panel/panel_commands.h"
+#include "play/play_tools.h"
 #include "scene/timer.h"
 
 plat::Point mpos;
@@ -36,7 +38,9 @@ FrameInput TakeFrameInput(FrameScript* script) {
     if (!script || script->readsLiveInput()) {
         input.fps = timer.GetFPS(1);
         input.seconds = timer.GetElapsedSeconds(1);
-        if (!keys[plat::VK_F1]) ReadPointer(input);  // the help screen leaves the pointer be
+        if (tools.panelShown) pointerHeld = false;  // the panel's: taking it back turns nothing
+        else if (!keys[plat::VK_F1]) ReadPointer(input);  // the help screen leaves it be
+        input.panel = TakePanelCommand();
     }
     if (!script) return input;  // the frame reads the held keys themselves
     packKeys(input);

@@ -21,7 +21,8 @@ public:
 };
 
 // The frame's input: the timer's rate and step (rate first, as the frame
-// always read them) and the pointer's move; with a script (null for live
+// always read them), the pointer's move (none while the panel is shown) and the
+// panel's next command; with a script (null for live
 // input), also the keys held, then passed through it, and the keys it gives
 // become the held keys.
 FrameInput TakeFrameInput(FrameScript* script);

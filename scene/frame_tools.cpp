@@ -8,6 +8,7 @@
 #include "render/png_file.h"
 #include "scene/camera.h"
 #include "scene/frame.h"
+#include "scene/frame_panel.h"
 #include "scene/setup.h"
 
 #include <GL/gl.h>
@@ -21,14 +22,6 @@ namespace {
 std::string screenshotFolder = "screenshots";
 
 constexpr int kStateLineY = 80, kStatsFirstY = 110, kLineStep = 20;
-
-void resetScene() {
-    tools.grab.release();
-    tools.balls.clear();
-    tools.start.restore();
-    cam.toStartPose();
-    log_txt("Scene reset");
-}
 
 void throwBall() {
     if (tools.grab.holds(tools.balls.nextToGo())) tools.grab.release();
@@ -62,14 +55,24 @@ void drawCrosshair() {
 
 }  // namespace
 
+void ResetScene() {
+    tools.grab.release();
+    tools.balls.clear();
+    tools.spawned.clear();
+    tools.start.restore();
+    cam.toStartPose();
+    log_txt("Scene reset");
+}
+
 void ApplyToolKeys(const KeyPresses& presses) {
     if (presses[plat::VK_F2]) tools.clock.togglePause();
     if (presses[plat::VK_F3]) tools.clock.requestStep();
     if (presses[plat::VK_F7]) tools.clock.slower();
     if (presses[plat::VK_F8]) tools.clock.faster();
-    if (presses[plat::VK_F4]) tools.debugView = !tools.debugView;
+    if (presses[plat::VK_F4]) tools.debugParts = tools.debugParts ? 0 : kDebugAll;
     if (presses[plat::VK_F6]) tools.statsView = !tools.statsView;
-    if (presses[plat::VK_F5]) resetScene();
+    if (presses[plat::VK_F5]) ResetScene();
+    if (presses[plat::VK_TAB]) TogglePanel();
     if (presses[plat::VK_LBUTTON]) tools.grab.take(nWorld, cam.eye(), cam.forward());
     if (presses[plat::VK_RBUTTON]) throwBall();
 }
@@ -80,10 +83,10 @@ void MoveHeldBody() {
 }
 
 void DrawToolViews() {
-    if (!tools.debugView) return;
+    if (!tools.debugParts) return;
     glLoadIdentity();
     cam.positionCamera();
-    DrawDebugView(nWorld);
+    DrawDebugView(nWorld, tools.debugParts);
 }
 
 void DrawToolOverlay() {

@@ -23,6 +23,7 @@ constexpr Control kControls[] = {
     {"F6", "statistics: frame times, bodies, contacts"},
     {"F7 / F8", "half / double speed, 1/8x to 1x"},
     {"F12", "save a screenshot under screenshots/"},
+    {"Tab", "show / hide the control panel"},
     {"left mouse button, held", "drag the body under the crosshair"},
     {"right mouse button", "throw a ball along the view"},
     {"Escape, or closing the window", "quit"},

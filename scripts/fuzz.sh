@@ -19,10 +19,10 @@ build=build-fuzz
 # Longest input per reader: the largest seed (a real texture or model) fits whole.
 declare -A max_len=(
   [config]=8192 [file_list]=1024 [skybox]=1024 [model_description]=512
-  [shader]=4096 [bmp]=200000 [tga]=200000 [md2]=8192
+  [shader]=4096 [bmp]=200000 [tga]=200000 [md2]=8192 [panel_layout]=4096
 )
 readers=("$@")
-[ ${#readers[@]} -eq 0 ] && readers=(config file_list skybox model_description shader bmp tga md2)
+[ ${#readers[@]} -eq 0 ] && readers=(config file_list skybox model_description shader bmp tga md2 panel_layout)
 for r in "${readers[@]}"; do
   [ -n "${max_len[$r]:-}" ] || { echo "unknown reader: $r (one of: ${!max_len[*]})" >&2; exit 2; }
 done

@@ -12,7 +12,7 @@ packages=(
   libpng-dev zlib1g-dev help2man
   libx11-dev libgtest-dev libbenchmark-dev libstb-dev
   xvfb xauth xdotool imagemagick mesa-utils x11-utils
-  libfreetype-dev fonts-dejavu-core sox libsox-fmt-all
+  libfreetype-dev fonts-dejavu-core sox libsox-fmt-all libimgui-dev
   clang libclang-rt-dev clang-format-14
 )
 windows_packages=(g++-mingw-w64-x86-64-posix dpkg-dev zip unzip wine wine64)

@@ -84,6 +84,8 @@ void playSound(const char* file, int volume) {
     BASS_ChannelSetAttributes(soundStream, -1, volume, -101);
 }
 
+void setMusicVolume(int volume) { BASS_ChannelSetAttributes(soundStream, -1, volume, -101); }
+
 void stopSound() { BASS_Stop(); }
 
 void killSound() { BASS_Free(); }

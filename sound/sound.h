@@ -16,6 +16,8 @@ extern std::uint32_t soundStream;
 void initSound();
 // Streams the file in an endless loop at volume 0 to 100.
 void playSound(const char* file, int volume);
+// Sets the music's volume, 0 to 100.
+void setMusicVolume(int volume);
 // Stops all output.
 void stopSound();
 // Releases the audio library.

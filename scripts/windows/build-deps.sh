@@ -2,7 +2,7 @@
 # Builds the Windows libraries the program needs from Debian's own source
 # packages with the MinGW-w64 toolchain, into a cache outside the source tree:
 # DLLs of SDL2, OpenAL Soft and libsndfile (its codecs inside), static zlib,
-# libpng, Bullet and GoogleTest. A library is built again only when its recipe,
+# libpng, Bullet, Dear ImGui and GoogleTest. A library is built again only when its recipe,
 # the shared part of this script, the toolchain file, the source versions apt
 # offers or a library it uses changes: each has a stamp holding their hash.
 set -euo pipefail
@@ -105,6 +105,30 @@ build_bullet() {
     -DCMAKE_DISABLE_FIND_PACKAGE_OpenGL=ON
 }
 build_gtest() { cmake_install "$1" -DBUILD_GMOCK=OFF -DBUILD_SHARED_LIBS=OFF; }
+# Dear ImGui, static, as Debian's libimgui-dev holds it: the library with its SDL2 and
+# OpenGL2 backends, its headers under include/imgui, and an imgui.pc. Its own stb
+# headers are used, as Windows has no libstb.
+build_imgui() {
+  local src=$1 build=$cache/build/imgui part version
+  local parts=(imgui imgui_draw imgui_tables imgui_widgets backends/imgui_impl_sdl
+    backends/imgui_impl_opengl2)
+  version=$(basename "$src" | sed 's/^imgui_//; s/+.*//')
+  rm -rf "$build" && mkdir -p "$build"
+  (cd "$build" &&
+    for part in "${parts[@]}"; do
+      nice -n 19 x86_64-w64-mingw32-g++-posix -O2 -I"$src" -I"$prefix/include/SDL2" \
+        -c "$src/$part.cpp" -o "$(basename "$part").o" || exit 1
+    done &&
+    x86_64-w64-mingw32-ar rcs libimgui.a ./*.o &&
+    install -d "$prefix/lib/pkgconfig" "$prefix/include/imgui/backends" &&
+    install -m 0644 libimgui.a "$prefix/lib/" &&
+    install -m 0644 "$src"/*.h "$prefix/include/imgui/" &&
+    install -m 0644 "$src/backends/imgui_impl_sdl.h" "$src/backends/imgui_impl_opengl2.h" \
+      "$prefix/include/imgui/backends/" &&
+    sed "s|@prefix@|$prefix|; s|@libdir@|lib|; s|@includedir@|include/imgui|; s|@version@|$version|;
+      /^Requires:/d" "$src/imgui.pc.in" >"$prefix/lib/pkgconfig/imgui.pc") >"$build.log" 2>&1 ||
+    { tail -n 40 "$build.log" >&2; exit 1; }
+}
 
 # When the archive lacks OpenAL Soft's source, this release, pinned by its SHA-256.
 openal_release=openal-soft-1.19.1
@@ -174,6 +198,7 @@ main() {
   step sndfile libsndfile ogg vorbis opus flac
   step bullet bullet
   step gtest googletest
+  step imgui imgui sdl2
   if ! step openal openal-soft; then
     echo "windows deps: no OpenAL Soft to build; the Windows build needs it for its sound and stops here" >&2
     exit 1

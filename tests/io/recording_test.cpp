@@ -19,12 +19,26 @@ std::vector<FrameInput> oddFrames() {
     const float nan = std::bit_cast<float>(0x7fc12345u), tiny = std::bit_cast<float>(1u);
     FrameInput first{{}, std::numeric_limits<std::int32_t>::min(), -1, true, nan, tiny};
     first.keys[0] = 0x01, first.keys[31] = 0x80;  // virtual keys 0 and 255
+    first.panel = {255, {tiny, nan, -0.0f}};
     return {first, {{}, 7, 0, false, -0.0f, std::numeric_limits<float>::infinity()}};
 }
 
 auto bitsOf(const FrameInput& f) {
     return std::tuple(f.keys, f.lookX, f.lookY, f.pointerHeld,
-                      std::bit_cast<std::uint32_t>(f.seconds), std::bit_cast<std::uint32_t>(f.fps));
+                      std::bit_cast<std::uint32_t>(f.seconds), std::bit_cast<std::uint32_t>(f.fps),
+                      f.panel.op, std::bit_cast<std::array<std::uint32_t, 3>>(f.panel.value));
+}
+
+// The bytes of a version-1 recording of oddFrames (the record as version 2's
+// without the panel's 13 bytes), as the previous release wrote it.
+std::string versionOneOf(const std::string& v2) {
+    std::string v1 = v2.substr(0, 24);
+    v1[8] = 1, v1[12] = 49;
+    for (std::size_t at = 24; at + 8 < v2.size(); at += 62) v1 += v2.substr(at, 49);
+    v1 += v2.substr(v2.size() - 8, 4);
+    const auto crc =
+        std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(v1.data()), uInt(v1.size())));
+    return v1 + std::string({char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)});
 }
 
 void writeRecording(RecordingHeader header) {
@@ -47,15 +61,25 @@ TEST(Recording, FramesComeBackBitForBitAndTheFileEndsWithTheCrcOfAllBefore) {
     ASSERT_EQ(read->frames.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(bitsOf(read->frames[i]), bitsOf(oddFrames()[i]));
     const std::string bytes = readFile("run.rec");
-    ASSERT_EQ(bytes.size(), 130u);  // a 24-byte header, two 49-byte frames, an 8-byte trailer
-    const auto crc = std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), 126));
-    EXPECT_EQ(bytes.substr(126),
+    ASSERT_EQ(bytes.size(), 156u);  // a 24-byte header, two 62-byte frames, an 8-byte trailer
+    const auto crc = std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), 152));
+    EXPECT_EQ(bytes.substr(152),
               std::string({char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)}));
+    // A version-1 file gives the same frames, without panel commands.
+    writeFile("v1.rec", versionOneOf(bytes));
+    const auto v1 = ReadRecording("v1.rec", error);
+    ASSERT_TRUE(v1) << error;
+    ASSERT_EQ(v1->frames.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        FrameInput expected = oddFrames()[i];
+        expected.panel = {};
+        EXPECT_EQ(bitsOf(v1->frames[i]), bitsOf(expected));
+    }
 }
 
 TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
     TempDir dir;
-    // Header 0-23 (magic, version, record size, mode, boxes), frames 24-121, count, CRC.
+    // Header 0-23 (magic, version, record size, mode, boxes), frames 24-147, count, CRC.
     // The file is cut to `length` after `flip` is XOR-ed into byte `at`.
     const struct {
         RecordingHeader header;
@@ -64,14 +88,15 @@ TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
         const char* refusal;
     } cases[] = {
         {{0, 0}, 10, 0, 0, "run.rec: truncated at 10 bytes"},
-        {{0, 0}, 127, 0, 0, "run.rec: truncated: 127 bytes"},
-        {{0, 0}, 130, 0, 0x01, "run.rec: not a 3D-Varne recording"},
-        {{0, 0}, 130, 8, 0x03, "run.rec: format version 2, this program reads version 1"},
-        {{0, 0}, 130, 12, 0x03, "run.rec: frame records of 50 bytes"},
-        {{0, 0}, 130, 122, 0x01, "run.rec: the trailer counts 3 frames, the file holds 2"},
-        {{0, 0}, 130, 60, 0x10, "run.rec: damaged: the checksum"},
-        {{9, 0}, 130, 0, 0, "run.rec: mode 9 is not an entry of the launcher"},
-        {{0, 10001}, 130, 0, 0, "run.rec: 10001 extra boxes"},
+        {{0, 0}, 153, 0, 0, "run.rec: truncated: 153 bytes"},
+        {{0, 0}, 156, 0, 0x01, "run.rec: not a 3D-Varne recording"},
+        {{0, 0}, 156, 8, 0x01, "run.rec: format version 3, this program reads versions 1 to 2"},
+        {{0, 0}, 156, 8, 0x03, "run.rec: frame records of 62 bytes, expected 49"},  // version 1
+        {{0, 0}, 156, 12, 0x03, "run.rec: frame records of 61 bytes, expected 62"},
+        {{0, 0}, 156, 148, 0x01, "run.rec: the trailer counts 3 frames, the file holds 2"},
+        {{0, 0}, 156, 60, 0x10, "run.rec: damaged: the checksum"},
+        {{9, 0}, 156, 0, 0, "run.rec: mode 9 is not an entry of the launcher"},
+        {{0, 10001}, 156, 0, 0, "run.rec: 10001 extra boxes"},
     };
     std::string error;
     for (const auto& c : cases) {

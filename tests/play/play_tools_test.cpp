@@ -57,6 +57,13 @@ TEST(FrameStats, SummarisesTheLastSecondOnly) {
     EXPECT_DOUBLE_EQ(s.worstFrameMs, 50);
     EXPECT_NEAR(s.physicsMs, 2, 1e-9);
     EXPECT_NEAR(s.drawMs, 4, 1e-9);
+    // The panel's series keeps the last 240 frames: 1 to 300 ms leave 61 to 300.
+    FrameSeries series;
+    EXPECT_EQ(std::pair(series.median(), series.worst()), std::pair(0.0f, 0.0f));
+    for (int ms = 300; ms >= 1; --ms) series.add(float(ms));
+    ASSERT_EQ(series.values().size(), 240u);
+    EXPECT_EQ(std::pair(series.values().front(), series.values().back()), std::pair(240.0f, 1.0f));
+    EXPECT_EQ(std::pair(series.median(), series.worst()), std::pair(121.0f, 240.0f));
 }
 
 using PlayPhysics = testing_support::PhysicsWorld;
