@@ -175,6 +175,7 @@ int DrawGLScene(FrameScript* script) {
     measureFrameRate(input.fps);
     presses.update(keys);
     ApplyToolKeys(presses);
+    if (presses[plat::VK_TAB]) TogglePanel();
     ApplyPanelCommand(input.panel);
     const Clock::time_point physicsStart = Clock::now();
     NewtonUpdate(nWorld, tools.clock.physicsSeconds(input.seconds));

@@ -8,7 +8,6 @@
 #include "render/png_file.h"
 #include "scene/camera.h"
 #include "scene/frame.h"
-#include "scene/frame_panel.h"
 #include "scene/setup.h"
 
 #include <GL/gl.h>
@@ -72,7 +71,6 @@ void ApplyToolKeys(const KeyPresses& presses) {
     if (presses[plat::VK_F4]) tools.debugParts = tools.debugParts ? 0 : kDebugAll;
     if (presses[plat::VK_F6]) tools.statsView = !tools.statsView;
     if (presses[plat::VK_F5]) ResetScene();
-    if (presses[plat::VK_TAB]) TogglePanel();
     if (presses[plat::VK_LBUTTON]) tools.grab.take(nWorld, cam.eye(), cam.forward());
     if (presses[plat::VK_RBUTTON]) throwBall();
 }
