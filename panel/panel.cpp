@@ -7,6 +7,8 @@
 #include "play/sim_clock.h"
 #include "play/spawned_bodies.h"
 
+#include <GL/gl.h>
+#include <GL/glext.h>
 #include <imgui.h>
 #include <imgui_impl_opengl2.h>
 
@@ -144,9 +146,13 @@ void DrawPanel(const PanelState& state, const std::string& layoutFile) {
     const ImVec2 display = ImGui::GetIO().DisplaySize;
     ImGui::SetNextWindowPos(ImVec2(display.x - kMargin, kMargin), ImGuiCond_FirstUseEver,
                             ImVec2(1, 0));
-    ImGui::SetNextWindowSize(ImVec2(kWidth, display.y - 2 * kMargin), ImGuiCond_FirstUseEver);
+    // As wide as its widgets need and as high as its open sections: drawing
+    // the panel costs by the pixels it covers. Opaque, as nothing under it is
+    // worth reading through it.
+    ImGui::SetNextWindowSizeConstraints(ImVec2(kWidth, 0), ImVec2(kWidth, display.y - 2 * kMargin));
+    ImGui::SetNextWindowBgAlpha(1);
     openNow = 0;
-    if (ImGui::Begin(kPanelTitle)) {
+    if (ImGui::Begin(kPanelTitle, nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         ImGui::PushItemWidth(-kLabelWidth);
         simulation(state);
         spawn();
@@ -159,7 +165,10 @@ void DrawPanel(const PanelState& state, const std::string& layoutFile) {
     }
     ImGui::End();
     ImGui::Render();
+    // ImGui smooths its own edges; multisampling them again would only cost.
+    glDisable(GL_MULTISAMPLE_ARB);
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+    glEnable(GL_MULTISAMPLE_ARB);
 }
 
 void SetPanelShown(bool shown) {
