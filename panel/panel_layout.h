@@ -14,7 +14,8 @@ enum PanelSection : int {
     kSectionSound = 8,
     kSectionView = 16,
     kSectionPlots = 32,
-    kSectionsAll = 63,
+    kSectionScene = 64,
+    kSectionsAll = 127,
 };
 
 // The panel's window, by the title ImGui keeps its settings under.

@@ -26,7 +26,8 @@ std::unique_ptr<NewtonPrimitive> make(NewtonWorld* world, SceneBody b) {
     std::unique_ptr<NewtonPrimitive> body;
     if (b.shape == BodyShape::ball)
         body = std::make_unique<NewtonSphere>(world, b.position, b.mass, b.size.x, true);
-    else body = std::make_unique<NewtonBox>(world, b.position, b.mass, b.size.x, b.size.y, b.size.z);
+    else
+        body = std::make_unique<NewtonBox>(world, b.position, b.mass, b.size.x, b.size.y, b.size.z);
     const Matrix matrix = placement(b);
     NewtonBodySetMatrix(body->getBody(), matrix.m);
     NewtonBodySetVelocity(body->getBody(), getVertex3f(b.velocity));
@@ -41,10 +42,9 @@ ClassicScene::ClassicScene(const SceneTable& table) : world_(NewtonCreate(nullpt
     NewtonSetSolverIterations(world_, table.solverIterations);
     for (const SceneBody& body : table.bodies) bodies_.push_back(make(world_, body));
     for (SceneHinge h : table.hinges)
-        hinges_.push_back(NewtonConstraintCreateHinge(world_, getVertex3f(h.pivot),
-                                                      getVertex3f(h.pin),
-                                                      bodies_[h.child]->getBody(),
-                                                      bodies_[h.parent]->getBody()));
+        hinges_.push_back(
+            NewtonConstraintCreateHinge(world_, getVertex3f(h.pivot), getVertex3f(h.pin),
+                                        bodies_[h.child]->getBody(), bodies_[h.parent]->getBody()));
 }
 
 ClassicScene::~ClassicScene() {

@@ -5,6 +5,7 @@
 // world of its own through the physics layer's calls.
 #pragma once
 
+#include "io/recording.h"
 #include "physics/newton_primitive.h"
 
 #include <iterator>
@@ -15,6 +16,7 @@
 // The scenes a run can show, in the order F9 steps through them; 0 is the demo's own.
 constexpr const char* kSceneNames[] = {"varne", "pyramid", "tower", "dominoes", "bridge", "wall"};
 constexpr int kSceneCount = int(std::size(kSceneNames));
+static_assert(kSceneCount == kSceneEntries, "a recording holds the number of any scene");
 // The scene's number in kSceneNames, or -1 for a name that is none.
 int SceneIndex(const std::string& name);
 

@@ -26,10 +26,9 @@ SceneTable pyramid() {
     SceneTable t = onFloor();
     for (int row = 0; row < 20; ++row)
         for (int i = 0; i < 20 - row; ++i)
-            t.bodies.push_back(box({2, 2, 2},
-                                   {2 * float(i) - float(19 - row), kFloorTop + 1 + 2 * float(row),
-                                    kSceneZ},
-                                   1));
+            t.bodies.push_back(
+                box({2, 2, 2},
+                    {2 * float(i) - float(19 - row), kFloorTop + 1 + 2 * float(row), kSceneZ}, 1));
     return t;
 }
 
@@ -80,7 +79,8 @@ SceneTable bridge() {
     Vertex end{-span / 2, kTop - kThickness / 2, kSceneZ};  // where the next plank hangs
     for (int i = 0; i < kPlanks; ++i) {
         const Vertex along{std::cos(slope(i)), std::sin(slope(i)), 0};
-        SceneBody plank = box({kLength, kThickness, 6}, add(end, multScalar(along, kLength / 2)), 1);
+        SceneBody plank =
+            box({kLength, kThickness, 6}, add(end, multScalar(along, kLength / 2)), 1);
         plank.roll = slope(i);
         t.hinges.push_back({int(t.bodies.size()), i == 0 ? 1 : int(t.bodies.size()) - 1, end, pin});
         t.bodies.push_back(plank);
@@ -105,7 +105,10 @@ SceneTable wall() {
                                     kFloorTop + 1 + 2 * float(row), kSceneZ},
                                    1));
     for (int i = 0; i < 3; ++i) {
-        SceneBody ball{BodyShape::ball, {1.5f, 1.5f, 1.5f}, {6 * float(i) - 6, 10 + 4 * float(i), kSceneZ + 30}, 5};
+        SceneBody ball{BodyShape::ball,
+                       {1.5f, 1.5f, 1.5f},
+                       {6 * float(i) - 6, 10 + 4 * float(i), kSceneZ + 30},
+                       5};
         ball.velocity = {0, 0, -40};
         t.bodies.push_back(ball);
     }

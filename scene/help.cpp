@@ -22,6 +22,7 @@ constexpr Control kControls[] = {
     {"F5", "reset: bodies and camera to their start"},
     {"F6", "statistics: frame times, bodies, contacts"},
     {"F7 / F8", "half / double speed, 1/8x to 1x"},
+    {"F9", "next scene: pyramid, tower, dominoes, ..."},
     {"F12", "save a screenshot under screenshots/"},
     {"Tab", "show / hide the control panel"},
     {"left mouse button, held", "drag the body under the crosshair"},

@@ -35,9 +35,11 @@ Vertex localOf(const NewtonBody* body, Vertex world) {
 }
 
 struct SceneRun {
-    explicit SceneRun(const char* name) : table(ClassicSceneTable(SceneIndex(name))), scene(table) {}
+    explicit SceneRun(const char* name)
+        : table(ClassicSceneTable(SceneIndex(name))), scene(table) {}
     // Steps for `seconds`, calling after(t) after each step.
-    void play(float seconds, const std::function<void(float)>& after = [](float) {}) {
+    void play(
+        float seconds, const std::function<void(float)>& after = [](float) {}) {
         for (long i = 1; i <= std::lround(seconds / kFrame); ++i) {
             NewtonUpdate(scene.world(), kFrame);
             after(float(i) * kFrame);
@@ -57,7 +59,8 @@ struct SceneRun {
 float pyramidStands(SceneRun& run) {
     run.play(10);
     float farthest = 0;
-    for (int i = 1; i < int(run.table.bodies.size()); ++i) farthest = std::max(farthest, run.moved(i));
+    for (int i = 1; i < int(run.table.bodies.size()); ++i)
+        farthest = std::max(farthest, run.moved(i));
     EXPECT_EQ(run.table.bodies.size(), 211u);
     EXPECT_EQ(NewtonWorldGetStats(run.scene.world()).awake, 0);
     return farthest;
@@ -102,8 +105,9 @@ float bridgeHolds(SceneRun& run) {
     float widest = 0;
     run.play(10, [&](float) {
         for (const Ends& e : ends)
-            widest = std::max(widest, vlength(sub(pointOf(e.child, e.inChild),
-                                                   pointOf(e.parent, e.inParent))));
+            widest =
+                std::max(widest,
+                         vlength(sub(pointOf(e.child, e.inChild), pointOf(e.parent, e.inParent))));
     });
     EXPECT_EQ(ends.size(), 21u);
     for (const auto& body : run.scene.bodies()) {
