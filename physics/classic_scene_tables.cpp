@@ -1,12 +1,13 @@
-// The classic scenes as tables, built in front of the camera's start pose
-// on the demo's floor (a 150 x 10 x 150 slab whose top is at y = 5).
+// The classic scenes as tables, built on the demo's floor (a 150 x 10 x 150
+// slab whose top is at y = 5) where the camera's start pose looks: 95 units
+// ahead of the eye and 15 degrees to its right, which shows them whole.
 #include "physics/classic_scene.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr float kFloorTop = 5, kSceneZ = -10;  // every scene stands across x at this depth
+constexpr float kFloorTop = 5, kSceneX = 25, kSceneZ = -40;  // the middle of every scene
 constexpr float kPi = 3.14159265f;
 
 SceneBody floorSlab() { return {BodyShape::box, {150, 10, 150}, {0, 0, 0}, 0}; }
@@ -26,16 +27,17 @@ SceneTable pyramid() {
     SceneTable t = onFloor();
     for (int row = 0; row < 20; ++row)
         for (int i = 0; i < 20 - row; ++i)
-            t.bodies.push_back(
-                box({2, 2, 2},
-                    {2 * float(i) - float(19 - row), kFloorTop + 1 + 2 * float(row), kSceneZ}, 1));
+            t.bodies.push_back(box({2, 2, 2},
+                                   {kSceneX + 2 * float(i) - float(19 - row),
+                                    kFloorTop + 1 + 2 * float(row), kSceneZ},
+                                   1));
     return t;
 }
 
 SceneTable tower() {
     SceneTable t = onFloor();
     for (int i = 0; i < 20; ++i)
-        t.bodies.push_back(box({2, 2, 2}, {0, kFloorTop + 1 + 2 * float(i), kSceneZ}, 1));
+        t.bodies.push_back(box({2, 2, 2}, {kSceneX, kFloorTop + 1 + 2 * float(i), kSceneZ}, 1));
     return t;
 }
 
@@ -51,7 +53,7 @@ SceneTable dominoes() {
         const float r = kStartRadius + kWidening * angle, c = std::cos(angle), s = std::sin(angle);
         const float tx = kWidening * c - r * s, tz = kWidening * s + r * c;  // along the spiral
         SceneBody slab =
-            box({0.5f, kHeight, 2}, {r * c, kFloorTop + kHeight / 2, kSceneZ + r * s}, 1);
+            box({0.5f, kHeight, 2}, {kSceneX + r * c, kFloorTop + kHeight / 2, kSceneZ + r * s}, 1);
         slab.yaw = std::atan2(-tz, tx);  // the slab's x axis along the spiral
         angle += kGap / std::hypot(tx, tz);
         t.bodies.push_back(slab);
@@ -74,9 +76,9 @@ SceneTable bridge() {
     const auto slope = [&](int i) { return kSag * ((float(i) + 0.5f) / (kPlanks / 2) - 1); };
     for (int i = 0; i < kPlanks; ++i) span += kLength * std::cos(slope(i));
     const float postHeight = kTop - kFloorTop, postY = kFloorTop + postHeight / 2;
-    SceneTable t = onFloor({box({2, postHeight, 6}, {-span / 2 - 1, postY, kSceneZ}, 0),
-                            box({2, postHeight, 6}, {span / 2 + 1, postY, kSceneZ}, 0)});
-    Vertex end{-span / 2, kTop - kThickness / 2, kSceneZ};  // where the next plank hangs
+    SceneTable t = onFloor({box({2, postHeight, 6}, {kSceneX - span / 2 - 1, postY, kSceneZ}, 0),
+                            box({2, postHeight, 6}, {kSceneX + span / 2 + 1, postY, kSceneZ}, 0)});
+    Vertex end{kSceneX - span / 2, kTop - kThickness / 2, kSceneZ};  // where the next plank hangs
     for (int i = 0; i < kPlanks; ++i) {
         const Vertex along{std::cos(slope(i)), std::sin(slope(i)), 0};
         SceneBody plank =
@@ -89,7 +91,7 @@ SceneTable bridge() {
     t.hinges.push_back({int(t.bodies.size()) - 1, 2, end, pin});
     t.solverIterations = 20;
     for (int i = 0; i < 5; ++i)
-        t.bodies.push_back(box({2, 2, 2}, {6 * float(i) - 12, 35, kSceneZ}, 1));
+        t.bodies.push_back(box({2, 2, 2}, {kSceneX + 6 * float(i) - 12, 35, kSceneZ}, 1));
     return t;
 }
 
@@ -101,13 +103,13 @@ SceneTable wall() {
     for (int row = 0; row < 10; ++row)
         for (int i = 0; i < 10; ++i)
             t.bodies.push_back(box({4, 2, 2},
-                                   {4 * float(i) - 18 + (row % 2 ? 1.0f : -1.0f),
+                                   {kSceneX + 4 * float(i) - 18 + (row % 2 ? 1.0f : -1.0f),
                                     kFloorTop + 1 + 2 * float(row), kSceneZ},
                                    1));
     for (int i = 0; i < 3; ++i) {
         SceneBody ball{BodyShape::ball,
                        {1.5f, 1.5f, 1.5f},
-                       {6 * float(i) - 6, 10 + 4 * float(i), kSceneZ + 30},
+                       {kSceneX + 6 * float(i) - 6, 10 + 4 * float(i), kSceneZ + 30},
                        5};
         ball.velocity = {0, 0, -40};
         t.bodies.push_back(ball);
