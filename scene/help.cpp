@@ -32,7 +32,8 @@ constexpr Control kControls[] = {
 
 // Virtual-screen columns and rows (font.h): the longest keys, 29 characters,
 // end before the effects; the longest effect, 45 characters, ends by x = 780.
-constexpr int kKeysX = 20, kEffectX = 330, kFirstRowY = 100, kRowStep = 25;
+// The 19 rows end 21 units above the bottom (text is drawn up from y = 530).
+constexpr int kKeysX = 20, kEffectX = 330, kFirstRowY = 95, kRowStep = 23;
 
 }  // namespace
 
