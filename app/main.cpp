@@ -15,6 +15,7 @@
 #include "scene/camera.h"
 #include "scene/frame.h"
 #include "scene/frame_panel.h"
+#include "scene/frame_tools.h"
 #include "scene/scene_choice.h"
 #include "scene/setup.h"
 #include "scene/skybox.h"
@@ -87,7 +88,7 @@ int WinMain() {
     if (!CreateGLWindow("3D-Varne", settings->ScreenX(), settings->ScreenY(), settings->ScreenBPP(),
                         settings->doFullscreen(), scriptedRun.stressBoxes()))
         return 0;
-    if (scriptedRun.scene() != 0) ShowScene(scriptedRun.scene());
+    if (scriptedRun.scene() != 0) ChooseScene(scriptedRun.scene());
     log_txt("Starting the Main-Loop");
     MainLoop(drawAndPresent);
     KillGLWindow(true);
