@@ -13,6 +13,13 @@ int shown = 0;
 NewtonWorld* demoWorld = nullptr;  // the demo's own world while a classic scene is shown
 std::unique_ptr<ClassicScene> classic;
 
+// The grab's joint, the thrown balls and the spawned bodies: the tools' own, in the shown world.
+void clearToolBodies() {
+    tools.grab.release();
+    tools.balls.clear();
+    tools.spawned.clear();
+}
+
 }  // namespace
 
 int ShownScene() { return shown; }
@@ -21,18 +28,14 @@ const ClassicScene* ShownClassicScene() { return classic.get(); }
 
 void DropClassicScene() {
     if (!classic) return;
-    tools.grab.release();  // the tools' joint and bodies go before their world
-    tools.balls.clear();
-    tools.spawned.clear();
+    clearToolBodies();  // before their world goes
     classic.reset();
     nWorld = demoWorld;
     shown = 0;
 }
 
 void ShowScene(int index) {
-    tools.grab.release();
-    tools.balls.clear();
-    tools.spawned.clear();
+    clearToolBodies();
     if (!classic) demoWorld = nWorld;
     DropClassicScene();
     if (index > 0 && index < kSceneCount) {
