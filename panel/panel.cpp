@@ -2,6 +2,7 @@
 
 #include "panel/panel_commands.h"
 #include "panel/panel_layout.h"
+#include "physics/classic_scene.h"
 #include "physics/newton_primitive.h"
 #include "platform/panel_input.h"
 #include "play/sim_clock.h"
@@ -128,6 +129,13 @@ void plots(const PanelState& s) {
     if (s.physicsMs) plot("physics", *s.physicsMs);
 }
 
+// The scenes by name; choosing one shows it from its start.
+void scenes(const PanelState& s) {
+    if (!section("Scene", kSectionScene)) return;
+    int scene = s.scene;
+    if (ImGui::Combo("scene", &scene, kSceneNames, kSceneCount)) queue(kPanelScene, float(scene));
+}
+
 }  // namespace
 
 std::string PlotCaption(const FrameSeries& series) {
@@ -160,6 +168,7 @@ void DrawPanel(const PanelState& state, const std::string& layoutFile) {
         sound(state);
         view(state);
         plots(state);
+        scenes(state);
         KeepOpenPanelSections(openNow);
         ImGui::PopItemWidth();
     }

@@ -23,7 +23,7 @@ void* openEntry(ImGuiContext*, ImGuiSettingsHandler*, const char* name) {
     return std::strcmp(name, "Sections") == 0 ? &openSections : nullptr;
 }
 
-// A line that is not "Open=<0-63>" leaves the sections as they were.
+// A line that is not "Open=<0-127>" leaves the sections as they were.
 void readLine(ImGuiContext*, ImGuiSettingsHandler*, void*, const char* line) {
     int bits = 0;
     char rest = 0;

@@ -18,7 +18,7 @@ rms_from() { sox music.wav -n trim "$1" stat 2>&1 | awk '/RMS     amplitude/ {pr
 
 export XDG_CONFIG_HOME=$WORK/config
 mkdir -p config/3d-varne
-printf '[Window][3D-Varne panel (Tab hides it)]\nPos=-9999,12\nSize=0,x\n\n[3D-Varne][Sections]\nOpen=99\n' \
+printf '[Window][3D-Varne panel (Tab hides it)]\nPos=-9999,12\nSize=0,x\n\n[3D-Varne][Sections]\nOpen=999\n' \
   >config/3d-varne/panel.ini
 printf '[general]\nsample-type = int16\nchannels = stereo\n[wave]\nfile = %s/music.wav\n' "$WORK" >alsoft.ini
 cp -r "$SRC/data" data
