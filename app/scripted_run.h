@@ -22,9 +22,9 @@ public:
     int presetMode() const;
     // How many extra boxes the scene drops: the command line's, or the replayed run's.
     int stressBoxes() const { return options.boxes; }
-    // Once the mode is known and before the scene is set up: the fixed clock,
-    // and a recording opened. False, said on standard error, when the
-    // recording cannot be written.
+    // Once the mode is known and before the scene is set up: the fixed clock
+    // and the physics' time budget for live frames, and a recording opened. False, said on standard
+    // error, when the recording cannot be written.
     bool start(int mode);
     // What hands each frame its input: the replay or the recording, or null
     // for live input.

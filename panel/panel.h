@@ -23,6 +23,7 @@ struct PanelState {
     bool stats = false;
     const FrameSeries* frameMs = nullptr;
     const FrameSeries* physicsMs = nullptr;
+    double realTimeShare = 0;  // simulated time over real time, the last second
 };
 
 // Draws the panel over the frame drawn so far. The first call starts ImGui on

@@ -23,6 +23,7 @@ struct PlayTools {
     int debugParts = 0;              // NewtonDebugPart bits drawn; F4 turns all on or off
     bool statsView = false;          // F6
     bool panelShown = false;         // Tab
+    bool stepBudget = true;          // a live frame's physics stops within kStepBudgetMs
 };
 
 // The scene's tools; defined in app/main.cpp.

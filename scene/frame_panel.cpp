@@ -107,6 +107,7 @@ void DrawPanelOverScene() {
     state.stats = tools.statsView;
     state.frameMs = &tools.frameMs;
     state.physicsMs = &tools.physicsMs;
+    state.realTimeShare = tools.stats.summary().realTimeShare;
     DrawPanel(state, PanelLayoutFile());
 }
 

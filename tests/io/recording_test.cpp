@@ -20,25 +20,28 @@ std::vector<FrameInput> oddFrames() {
     FrameInput first{{}, std::numeric_limits<std::int32_t>::min(), -1, true, nan, tiny};
     first.keys[0] = 0x01, first.keys[31] = 0x80;  // virtual keys 0 and 255
     first.panel = {255, {tiny, nan, -0.0f}};
+    first.steps = 0;
     return {first, {{}, 7, 0, false, -0.0f, std::numeric_limits<float>::infinity()}};
 }
 
 auto bitsOf(const FrameInput& f) {
     return std::tuple(f.keys, f.lookX, f.lookY, f.pointerHeld,
                       std::bit_cast<std::uint32_t>(f.seconds), std::bit_cast<std::uint32_t>(f.fps),
-                      f.panel.op, std::bit_cast<std::array<std::uint32_t, 3>>(f.panel.value));
+                      f.panel.op, std::bit_cast<std::array<std::uint32_t, 3>>(f.panel.value),
+                      f.steps);
 }
 
-// The bytes of a version-1 recording of oddFrames (the record as version 2's
-// without the panel's 13 bytes), as the previous release wrote it.
-std::string versionOneOf(const std::string& v2) {
-    std::string v1 = v2.substr(0, 24);
-    v1[8] = 1, v1[12] = 49;
-    for (std::size_t at = 24; at + 8 < v2.size(); at += 62) v1 += v2.substr(at, 49);
-    v1 += v2.substr(v2.size() - 8, 4);
+// The bytes of a recording of oddFrames as an earlier release wrote it: version 2's record is
+// version 3's without the physics steps' byte, version 1's also without the panel's 13 bytes.
+std::string olderVersionOf(const std::string& v3, char version) {
+    const std::size_t recordSize = version == 1 ? 49 : 62;
+    std::string old = v3.substr(0, 24);
+    old[8] = version, old[12] = char(recordSize);
+    for (std::size_t at = 24; at + 8 < v3.size(); at += 63) old += v3.substr(at, recordSize);
+    old += v3.substr(v3.size() - 8, 4);
     const auto crc =
-        std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(v1.data()), uInt(v1.size())));
-    return v1 + std::string({char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)});
+        std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(old.data()), uInt(old.size())));
+    return old + std::string({char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)});
 }
 
 void writeRecording(RecordingHeader header) {
@@ -61,25 +64,29 @@ TEST(Recording, FramesComeBackBitForBitAndTheFileEndsWithTheCrcOfAllBefore) {
     ASSERT_EQ(read->frames.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(bitsOf(read->frames[i]), bitsOf(oddFrames()[i]));
     const std::string bytes = readFile("run.rec");
-    ASSERT_EQ(bytes.size(), 156u);  // a 24-byte header, two 62-byte frames, an 8-byte trailer
-    const auto crc = std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), 152));
-    EXPECT_EQ(bytes.substr(152),
+    ASSERT_EQ(bytes.size(), 158u);  // a 24-byte header, two 63-byte frames, an 8-byte trailer
+    const auto crc = std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), 154));
+    EXPECT_EQ(bytes.substr(154),
               std::string({char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)}));
-    // A version-1 file gives the same frames, without panel commands.
-    writeFile("v1.rec", versionOneOf(bytes));
-    const auto v1 = ReadRecording("v1.rec", error);
-    ASSERT_TRUE(v1) << error;
-    ASSERT_EQ(v1->frames.size(), 2u);
-    for (std::size_t i = 0; i < 2; ++i) {
-        FrameInput expected = oddFrames()[i];
-        expected.panel = {};
-        EXPECT_EQ(bitsOf(v1->frames[i]), bitsOf(expected));
+    // Older files give the same frames, taking every physics step due; version 1's without
+    // panel commands.
+    for (char version : {1, 2}) {
+        writeFile("old.rec", olderVersionOf(bytes, version));
+        const auto old = ReadRecording("old.rec", error);
+        ASSERT_TRUE(old) << error;
+        ASSERT_EQ(old->frames.size(), 2u);
+        for (std::size_t i = 0; i < 2; ++i) {
+            FrameInput expected = oddFrames()[i];
+            expected.steps = kAnySteps;
+            if (version == 1) expected.panel = {};
+            EXPECT_EQ(bitsOf(old->frames[i]), bitsOf(expected)) << int(version);
+        }
     }
 }
 
 TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
     TempDir dir;
-    // Header 0-23 (magic, version, record size, mode, boxes), frames 24-147, count, CRC.
+    // Header 0-23 (magic, version, record size, mode, boxes), frames 24-149, count, CRC.
     // The file is cut to `length` after `flip` is XOR-ed into byte `at`.
     const struct {
         RecordingHeader header;
@@ -88,15 +95,16 @@ TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
         const char* refusal;
     } cases[] = {
         {{0, 0}, 10, 0, 0, "run.rec: truncated at 10 bytes"},
-        {{0, 0}, 153, 0, 0, "run.rec: truncated: 153 bytes"},
-        {{0, 0}, 156, 0, 0x01, "run.rec: not a 3D-Varne recording"},
-        {{0, 0}, 156, 8, 0x01, "run.rec: format version 3, this program reads versions 1 to 2"},
-        {{0, 0}, 156, 8, 0x03, "run.rec: frame records of 62 bytes, expected 49"},  // version 1
-        {{0, 0}, 156, 12, 0x03, "run.rec: frame records of 61 bytes, expected 62"},
-        {{0, 0}, 156, 148, 0x01, "run.rec: the trailer counts 3 frames, the file holds 2"},
-        {{0, 0}, 156, 60, 0x10, "run.rec: damaged: the checksum"},
-        {{9, 0}, 156, 0, 0, "run.rec: mode 9 is not an entry of the launcher"},
-        {{0, 10001}, 156, 0, 0, "run.rec: 10001 extra boxes"},
+        {{0, 0}, 155, 0, 0, "run.rec: truncated: 155 bytes"},
+        {{0, 0}, 158, 0, 0x01, "run.rec: not a 3D-Varne recording"},
+        {{0, 0}, 158, 8, 0x07, "run.rec: format version 4, this program reads versions 1 to 3"},
+        {{0, 0}, 158, 8, 0x02, "run.rec: frame records of 63 bytes, expected 49"},  // version 1
+        {{0, 0}, 158, 8, 0x01, "run.rec: frame records of 63 bytes, expected 62"},  // version 2
+        {{0, 0}, 158, 12, 0x03, "run.rec: frame records of 60 bytes, expected 63"},
+        {{0, 0}, 158, 150, 0x01, "run.rec: the trailer counts 3 frames, the file holds 2"},
+        {{0, 0}, 158, 60, 0x10, "run.rec: damaged: the checksum"},
+        {{9, 0}, 158, 0, 0, "run.rec: mode 9 is not an entry of the launcher"},
+        {{0, 10001}, 158, 0, 0, "run.rec: 10001 extra boxes"},
     };
     std::string error;
     for (const auto& c : cases) {
