@@ -97,7 +97,7 @@ bool ScriptedRun::start(int mode) {
     // A fixed clock makes a run the same on every machine, and a replay takes
     // the recorded steps: their frames' physics never stops early.
     if (options.fixedStep > 0) plat::SetCounterSource(fixedCounter, kFixedTicksPerSecond);
-    tools.stepBudget = options.fixedStep <= 0 && options.replay.empty();
+    tools.budget.on = options.fixedStep <= 0 && options.replay.empty();
     if (options.record.empty()) return true;
     auto writing = std::make_unique<Recorder>();
     std::string error;

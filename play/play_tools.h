@@ -8,11 +8,13 @@
 #include "play/sim_clock.h"
 #include "play/spawned_bodies.h"
 #include "play/start_states.h"
+#include "play/step_budget.h"
 #include "play/stress_boxes.h"
 #include "play/thrown_balls.h"
 
 struct PlayTools {
     SimClock clock;
+    StepBudget budget;
     StartStates start;
     ThrownBalls balls;
     Grab grab;
@@ -23,7 +25,6 @@ struct PlayTools {
     int debugParts = 0;              // NewtonDebugPart bits drawn; F4 turns all on or off
     bool statsView = false;          // F6
     bool panelShown = false;         // Tab
-    bool stepBudget = true;          // a live frame's physics stops within kStepBudgetMs
 };
 
 // The scene's tools; defined in app/main.cpp.

@@ -3,7 +3,6 @@
 #include "panel/panel_commands.h"
 #include "physics/newton_primitive.h"
 #include "play/play_tools.h"
-#include "play/step_budget.h"
 #include "render/font.h"
 #include "render/shader.h"
 #include "render/texture.h"
@@ -146,15 +145,15 @@ void drawScene() {
     glEnable(GL_LIGHTING);
 }
 
-// Takes up to `most` physics steps, begun at `start`; a live frame stops early
-// when the next step would go over the physics' time budget.
+// Takes up to `most` physics steps, begun at `start`, fewer when the physics'
+// time budget allows no more.
 int takeSteps(int most, Clock::time_point start) {
     int taken = 0;
     for (; taken < most; ++taken) {
-        const double elapsedMs = millisecondsBetween(start, Clock::now());
-        if (tools.stepBudget && !AnotherStepFits(taken, elapsedMs)) break;
+        if (!tools.budget.allows(taken, millisecondsBetween(start, Clock::now()))) break;
         NewtonUpdateSteps(nWorld, 1);
     }
+    tools.budget.measured(taken, millisecondsBetween(start, Clock::now()));
     return taken;
 }
 

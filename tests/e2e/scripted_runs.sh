@@ -1,11 +1,9 @@
 # Runs the command line shapes: a headless run to a screenshot, a run recorded from real keys
-# and mouse buttons whose two replays and a version-1 copy end in the recorded state, and what
-# is refused.
+# and mouse buttons whose two replays and version-1 and -2 copies end in the recorded state, and
+# what is refused.
 source "$(dirname "$0")/lib.sh" "$@"
 cp -r "$SRC/data" data
 export ALSOFT_DRIVERS=null VARNE_MESSAGEBOX=no
-
-hash_of() { grep -oE 'final state hash: [0-9a-f]{16}' "$1" || fail "no hash in $1: $(cat "$1")"; }
 
 "$BIN" --mode 6 --frames 90 --fixed-step 0.02 --screenshot shot.png >out.txt 2>&1 ||
   fail "headless run: exit $? $(cat out.txt)"
@@ -31,14 +29,19 @@ for run in 1 2; do
   [ "$(hash_of replay$run.txt)" = "$recorded" ] || fail "replay $run: $(hash_of replay$run.txt), recorded $recorded"
 done
 grep -qF "Scene reset" log.txt || fail "the replay did not reset the scene"
-# The same run as the previous release wrote it (format version 1: records without the panel's
-# 13 bytes; gzip's trailer holds the CRC-32 of what it packed) replays to the same hash.
-perl -0777 -ne 'print substr($_, 0, 8), pack("VV", 1, 49), substr($_, 16, 8);
-  for ($i = 24; $i + 8 < length; $i += 62) { print substr($_, $i, 49) } print substr($_, -8, 4)' \
-  <run.rec >v1.body
-{ cat v1.body; gzip -c v1.body | tail -c 8 | head -c 4; } >v1.rec
-"$BIN" --replay v1.rec >replay_v1.txt 2>&1 || fail "version-1 replay: exit $?"
-[ "$(hash_of replay_v1.txt)" = "$recorded" ] || fail "version-1 replay: $(hash_of replay_v1.txt)"
+# The same run as earlier releases wrote it (records of 49 bytes in format version 1, without
+# the panel's 13 bytes and the physics steps' one, and of 62 in version 2, without the steps';
+# gzip's trailer holds the CRC-32 of what it packed) replays to the same hash: a frame of this
+# light scene takes every step due.
+for old in 1:49 2:62; do
+  v=${old%:*} size=${old#*:}
+  perl -0777 -sne 'print substr($_, 0, 8), pack("VV", $v, $size), substr($_, 16, 8);
+    for ($i = 24; $i + 8 < length; $i += 63) { print substr($_, $i, $size) } print substr($_, -8, 4)' \
+    -- -v="$v" -size="$size" <run.rec >old.body
+  { cat old.body; gzip -c old.body | tail -c 8 | head -c 4; } >v$v.rec
+  "$BIN" --replay v$v.rec >replay_v$v.txt 2>&1 || fail "version-$v replay: exit $?"
+  [ "$(hash_of replay_v$v.txt)" = "$recorded" ] || fail "version-$v replay: $(hash_of replay_v$v.txt)"
+done
 
 # Refused before anything opens: a damaged recording, a wrong value, an unknown option.
 head -c -3 run.rec >cut.rec
@@ -49,4 +52,4 @@ for args in "--replay cut.rec" "--mode 9" "--frames x" "--fixed-step 0" "--frame
   [ -s err.txt ] && [ ! -e log.txt ] || fail "$args: no message, or the program started"
   echo "ok: $args: $(head -n 1 err.txt)"
 done
-echo "ok: headless shot; recorded, both replays and the version-1 copy end in $recorded"
+echo "ok: headless shot; recorded, both replays and the version-1 and -2 copies end in $recorded"

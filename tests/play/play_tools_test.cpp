@@ -107,7 +107,8 @@ TEST_F(PlayPhysics, ResetPutsBodiesBackAsTheyStarted) {
 // Taking every step due, the clock steps exactly as the engine's own NewtonUpdate does over
 // uneven frames (one cut to a quarter second, as it cuts them), so simulated time keeps to real
 // time; a step due and not taken is dropped with its time. A live frame takes a first step, then
-// another while one more at the mean cost so far ends within 25 ms (half a frame at 20 a second).
+// another while one more, at the smoothed cost of the steps before, ends within 25 ms (half a
+// frame at 20 a second).
 TEST_F(PlayPhysics, StepsDueAreTheEnginesOwnAndStepsNotTakenAreDropped) {
     NewtonWorld* engine = NewtonCreate(nullptr, nullptr);
     {
@@ -135,14 +136,24 @@ TEST_F(PlayPhysics, StepsDueAreTheEnginesOwnAndStepsNotTakenAreDropped) {
         EXPECT_EQ(clock.stepsDue(1.0f / 120), 1);  // not 13: the 12 not taken went
     }
     NewtonDestroy(engine);
+    // Each row: a frame's steps and milliseconds measured first (none for 0), then whether another
+    // step follows `taken` steps in elapsedMs.
     const struct {
+        int steps;
+        double ms;
         int taken;
         double elapsedMs;
         bool another;
-    } budget[] = {{0, 1000, true}, {1, 12, true}, {1, 13, false}, {3, 18, true}, {3, 19, false}};
-    for (const auto& b : budget)
-        EXPECT_EQ(AnotherStepFits(b.taken, b.elapsedMs), b.another)
-            << b.taken << " " << b.elapsedMs;
+    } frames[] = {{0, 0, 3, 24.9, true},   {2, 20, 0, 100, true}, {0, 0, 1, 15, true},
+                  {0, 0, 1, 15.1, false},  {1, 50, 1, 5, true},   {0, 0, 1, 5.1, false},
+                  {1, 2000, 1, 0.1, false}};  // costs 10, then 20 ms a step, then over 25 ms
+    StepBudget budget;
+    for (const auto& f : frames) {
+        budget.measured(f.steps, f.ms);
+        EXPECT_EQ(budget.allows(f.taken, f.elapsedMs), f.another) << &f - frames;
+    }
+    budget.on = false;
+    EXPECT_TRUE(budget.allows(5, 1000));
 }
 
 // A ball leaves just ahead of the eye at 40 units/s along the view; the 201st
