@@ -31,7 +31,7 @@ void linkData(const fs::path& to, const std::string& config) {
 
 }  // namespace
 
-SceneRun::SceneRun(const std::string& config, int stressBoxes)
+SceneRun::SceneRun(const std::string& config, int stressBoxes, bool liveClock)
     : previous(fs::current_path().string()) {
     char pattern[] = "/tmp/varne-scene-XXXXXX";
     folder = mkdtemp(pattern);
@@ -40,7 +40,7 @@ SceneRun::SceneRun(const std::string& config, int stressBoxes)
     setenv("VARNE_MESSAGEBOX", "yes", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);  // no sound card needed
     setenv("VARNE_VSYNC", "0", 0);        // frames as fast as they are drawn
-    plat::SetCounterSource(scriptedCounter, kTicksPerSecond);
+    if (!liveClock) plat::SetCounterSource(scriptedCounter, kTicksPerSecond);
     log_init("3D-Varne");
     settings->SetSettings(800, 600, 16, false);
     plat::ShowCursor(false);
