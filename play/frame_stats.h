@@ -12,7 +12,7 @@
 struct FrameTimes {
     double frameMs, physicsMs, drawMs;
     double simulatedMs = 0;  // the time the frame's physics steps simulated
-    bool limited = false;    // the step limit held back steps that were due
+    bool limited = false;    // the time budget held back steps that were due
 };
 
 class FrameStats {

@@ -4,6 +4,7 @@
 #include "app/main.h"
 #include "config/settings.h"
 #include "platform/log.h"
+#include "play/play_tools.h"
 #include "scene/frame.h"
 
 #include <cstdlib>
@@ -41,6 +42,7 @@ SceneRun::SceneRun(const std::string& config, int stressBoxes, bool liveClock)
     setenv("ALSOFT_DRIVERS", "null", 0);  // no sound card needed
     setenv("VARNE_VSYNC", "0", 0);        // frames as fast as they are drawn
     if (!liveClock) plat::SetCounterSource(scriptedCounter, kTicksPerSecond);
+    tools.budget.on = liveClock;  // a scripted clock takes every step, as --fixed-step does
     log_init("3D-Varne");
     settings->SetSettings(800, 600, 16, false);
     plat::ShowCursor(false);

@@ -11,7 +11,8 @@ class SceneRun {
 public:
     // config replaces data/config.txt when given; otherwise the repository's is used.
     // stressBoxes extra boxes are dropped, as --boxes does. With liveClock the
-    // frames read the real counter, as a live run's do, instead of the scripted one.
+    // frames read the real counter and keep the physics' time budget, as a live
+    // run's do; without, a scripted clock's, and take every step due.
     explicit SceneRun(const std::string& config = "", int stressBoxes = 0, bool liveClock = false);
     ~SceneRun();
     SceneRun(const SceneRun&) = delete;
