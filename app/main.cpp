@@ -47,11 +47,16 @@ void closeScene() { KillGLWindow(true); }
 const ProgramWindow sceneWindow{active, keys, keyTaps, closeScene, ReSizeGLScene};
 constexpr bool kNeverStops = false;  // the scene's loop ends on the quit or Escape alone
 
+// About a display's frame: while minimised, the loop waits this long for a
+// message instead of a swap, which need not wait for the display then.
+constexpr int kMinimisedWaitMs = 16;
+
 void drawAndPresent() {
     scriptedRun.beforeFrame();
     DrawGLScene(scriptedRun.frameScript());
     scriptedRun.afterFrame();
-    plat::SwapBuffers(hDC);
+    if (active) plat::SwapBuffers(hDC);
+    else plat::WaitMessage(kMinimisedWaitMs);
 }
 
 // The launcher entry the user accepts, or the one the command line names;

@@ -16,7 +16,8 @@
 class Recorder : public FrameScript {
 public:
     bool readsLiveInput() const override { return true; }
-    void pass(FrameInput& input) override { writer.Append(input); }
+    void pass(FrameInput&) override {}
+    void stepped(const FrameInput& input) override { writer.Append(input); }
 
     RecordingWriter writer;
 };
@@ -36,6 +37,7 @@ public:
     void pass(FrameInput& input) override {
         if (next < frames.size()) input = frames[next++];
     }
+    void stepped(const FrameInput&) override {}
 
 private:
     std::vector<FrameInput> frames;
@@ -98,7 +100,10 @@ bool ScriptedRun::prepare(RunOptions given) {
 int ScriptedRun::presetMode() const { return replayMode >= 0 ? replayMode : options.mode; }
 
 bool ScriptedRun::start(int mode) {
+    // A fixed clock makes a run the same on every machine, and a replay takes
+    // the recorded steps: their frames' physics never stops early.
     if (options.fixedStep > 0) plat::SetCounterSource(fixedCounter, kFixedTicksPerSecond);
+    tools.budget.on = options.fixedStep <= 0 && options.replay.empty();
     if (options.record.empty()) return true;
     auto writing = std::make_unique<Recorder>();
     std::string error;

@@ -24,9 +24,9 @@ public:
     int stressBoxes() const { return options.boxes; }
     // The scene to show first (a number in kSceneNames): the command line's, or the replayed run's.
     int scene() const { return options.scene; }
-    // Once the mode is known and before the scene is set up: the fixed clock,
-    // and a recording opened. False, said on standard error, when the
-    // recording cannot be written.
+    // Once the mode is known and before the scene is set up: the fixed clock
+    // and the physics' time budget for live frames, and a recording opened. False, said on standard
+    // error, when the recording cannot be written.
     bool start(int mode);
     // What hands each frame its input: the replay or the recording, or null
     // for live input.

@@ -15,17 +15,19 @@ namespace {
 
 constexpr unsigned char kMagic[8] = {'V', 'A', 'R', 'N', 'E', 'R', 'E', 'C'};
 // Version 2 added the panel's command to each record, version 3 the scene to
-// the header; version 1 and 2 files still play.
+// the header and the frame's physics steps to each record; files of the
+// versions before still play.
 constexpr std::uint32_t kVersion = 3;
 constexpr std::size_t kHeaderSizeV2 = 24;  // magic, version, record size, mode, boxes
 constexpr std::size_t kHeaderSize = 28;    // version 2's, then the scene
 constexpr std::size_t kRecordSizeV1 = 49;  // keys, look x and y, held, seconds, fps
-constexpr std::size_t kRecordSize = 62;    // version 1's, then panel op and three values
+constexpr std::size_t kRecordSizeV2 = 62;  // version 1's, then panel op and three values
+constexpr std::size_t kRecordSize = 63;    // version 2's, then the physics steps
 constexpr std::size_t kTrailerSize = 8;    // frame count, CRC-32
 constexpr std::uint32_t kMaxFrames = (kMaxRecordingFile - kHeaderSize - kTrailerSize) / kRecordSize;
 
 std::size_t recordSizeOf(std::uint32_t version) {
-    return version == 1 ? kRecordSizeV1 : kRecordSize;
+    return version == 1 ? kRecordSizeV1 : version == 2 ? kRecordSizeV2 : kRecordSize;
 }
 
 std::size_t headerSizeOf(std::uint32_t version) {
@@ -43,6 +45,7 @@ Record encode(const FrameInput& frame) {
                   std::bit_cast<std::uint32_t>(frame.fps));
     *p++ = frame.panel.op;
     for (float value : frame.panel.value) p = writeLE32(p, std::bit_cast<std::uint32_t>(value));
+    *p = frame.steps;
     return record;
 }
 
@@ -59,6 +62,7 @@ FrameInput decode(const unsigned char* p, std::uint32_t version) {
     frame.panel.op = p[17];
     for (int i = 0; i < 3; ++i)
         frame.panel.value[i] = std::bit_cast<float>(readLE32(p + 18 + 4 * i));
+    if (version >= 3) frame.steps = p[30];
     return frame;
 }
 

@@ -23,9 +23,14 @@ struct PanelCommand {
     std::uint8_t op = 0;
     float value[3] = {};
 };
+// The physics steps of a frame that takes every step due: a live frame's
+// until it has taken them, and a frame's in recordings before version 3.
+constexpr std::uint8_t kAnySteps = 255;
 // One frame's input as the scene saw it.
 // Keys and mouse buttons held, one bit per virtual-key code (bit k % 8 of byte
-// k / 8); the pointer's move from the window centre; the frame's time.
+// k / 8); the pointer's move from the window centre; the frame's time; the
+// physics steps it took (a live frame's physics stops early when its steps
+// take too long, so a replay repeats the count rather than the timing).
 struct FrameInput {
     std::array<std::uint8_t, 32> keys{};
     std::int32_t lookX = 0, lookY = 0;
@@ -33,6 +38,7 @@ struct FrameInput {
     float seconds = 0;         // the frame's time step for the physics
     float fps = 0;             // the frame rate the frame measured
     PanelCommand panel;        // none in a version-1 recording
+    std::uint8_t steps = kAnySteps;
 };
 struct RecordingHeader {
     std::int32_t mode = 0;   // the launcher entry the run used
@@ -69,7 +75,7 @@ struct Recording {
     std::vector<FrameInput> frames;
 };
 // Reads and checks the whole file before anything plays: the magic, the format version (1,
-// without panel commands, 2, without the scene, or 3; another is refused naming it), the sizes, the
-// trailer's frame count and checksum. nullopt with a one-line `error` naming the file and what is
-// wrong.
+// without panel commands, 2, without the scene and the frames' physics steps, or 3; another is
+// refused naming it), the sizes, the trailer's frame count and checksum. nullopt with a one-line
+// `error` naming the file and what is wrong.
 std::optional<Recording> ReadRecording(const std::string& path, std::string& error);

@@ -127,6 +127,7 @@ void plots(const PanelState& s) {
     if (!section("Plots (last 240 frames, ms)", kSectionPlots)) return;
     if (s.frameMs) plot("frame", *s.frameMs);
     if (s.physicsMs) plot("physics", *s.physicsMs);
+    ImGui::Text("%s", RealTimeLine(s.realTimeShare).c_str());
 }
 
 // The scenes by name; choosing one shows it from its start.

@@ -24,6 +24,7 @@ struct PanelState {
     const FrameSeries* frameMs = nullptr;
     const FrameSeries* physicsMs = nullptr;
     int scene = 0;  // the scene shown, a number in kSceneNames
+    double realTimeShare = 0;  // simulated time over real time, the last second
 };
 
 // Draws the panel over the frame drawn so far. The first call starts ImGui on

@@ -115,6 +115,12 @@ bool PeekMessage(Message* out) {
     return true;
 }
 
+void WaitMessage(int timeoutMs) {
+    if (!queue().empty() || quitPosted) return;
+    if (SDL_WasInit(SDL_INIT_EVENTS)) SDL_WaitEventTimeout(nullptr, timeoutMs);
+    else SDL_Delay(Uint32(timeoutMs));
+}
+
 void TranslateMessage(const Message&) {}  // keys already arrive as virtual keys
 
 LRESULT DispatchMessage(const Message& m) {

@@ -111,10 +111,19 @@ void NewtonSetSolverIterations(const NewtonWorld* world, int iterations) {
 }
 
 // Bullet keeps the time left over below one step for the next call and drops
-// what lies beyond kMaxSteps; frames longer than that are cut first so that
+// what lies beyond kNewtonMaxSteps; frames longer than that are cut first so that
 // its step count cannot overflow.
 void NewtonUpdate(const NewtonWorld* world, float timestep) {
     if (!(timestep > 0)) return;  // also NaN
-    writable(world)->dynamics.stepSimulation(std::min(timestep, kMaxSteps * kStep), kMaxSteps,
-                                             kStep);
+    const float cut = std::min(timestep, kNewtonMaxSteps * kNewtonStepSeconds);
+    writable(world)->dynamics.stepSimulation(cut, kNewtonMaxSteps, kNewtonStepSeconds);
+}
+
+// One call a step: in a world stepped only this way Bullet's own leftover goes
+// from 0 to one step and back to 0, so each call makes exactly one step. Bullet
+// clears the forces after every call rather than after the last step; each
+// step's callbacks set them afresh (beforeStep), so the motion is the same.
+void NewtonUpdateSteps(const NewtonWorld* world, int steps) {
+    for (int i = 0; i < steps; ++i)
+        writable(world)->dynamics.stepSimulation(kNewtonStepSeconds, 1, kNewtonStepSeconds);
 }

@@ -111,6 +111,9 @@ bool ClientToScreen(Window* w, Point* p);  // from window to screen coordinates
 // Takes the next message without waiting. A posted quit is handed out only
 // once no other message is waiting; it then comes as WM_QUIT.
 bool PeekMessage(Message* out);
+// Waits until a message arrives or timeoutMs pass, whichever is first; at
+// once when one is waiting. The message stays for PeekMessage.
+void WaitMessage(int timeoutMs);
 void TranslateMessage(const Message& m);
 LRESULT DispatchMessage(const Message& m);
 LRESULT DefWindowProc(Window* w, unsigned msg, WPARAM wParam, LPARAM lParam);

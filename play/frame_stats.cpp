@@ -13,11 +13,16 @@ FrameStats::Summary FrameStats::summary() const {
     summary.frames = int(samples.size());
     if (samples.empty()) return summary;
     std::vector<double> frameMs;
+    double simulatedMs = 0, realMs = 0;
     for (const Sample& sample : samples) {
         frameMs.push_back(sample.times.frameMs);
         summary.physicsMs += sample.times.physicsMs / double(samples.size());
         summary.drawMs += sample.times.drawMs / double(samples.size());
+        simulatedMs += sample.times.simulatedMs;
+        realMs += sample.times.frameMs;
+        summary.limited = summary.limited || sample.times.limited;
     }
+    summary.realTimeShare = realMs > 0 ? simulatedMs / realMs : 0;
     std::sort(frameMs.begin(), frameMs.end());
     summary.medianFrameMs = frameMs[frameMs.size() / 2];
     summary.worstFrameMs = frameMs.back();
@@ -49,5 +54,11 @@ std::vector<std::string> StatsLines(const FrameStats::Summary& s, NewtonWorldSta
                   s.physicsMs, s.drawMs);
     std::snprintf(lines[2], sizeof lines[2], "bodies awake %d of %d, contacts %d", counts.awake,
                   counts.bodies, counts.contacts);
-    return {lines[0], lines[1], lines[2]};
+    return {lines[0], lines[1], lines[2], RealTimeLine(s.realTimeShare)};
+}
+
+std::string RealTimeLine(double share) {
+    char line[48];
+    std::snprintf(line, sizeof line, "physics %.2fx real time", share);
+    return line;
 }

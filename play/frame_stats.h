@@ -1,5 +1,6 @@
-// The statistics overlay's figures: frame times over the last second, and
-// how much of a frame went to the physics and to the drawing calls.
+// The statistics overlay's figures: frame times over the last second, how
+// much of a frame went to the physics and to the drawing calls, and how fast
+// the simulation went against real time.
 #pragma once
 
 #include "platform/newton.h"
@@ -10,6 +11,8 @@
 
 struct FrameTimes {
     double frameMs, physicsMs, drawMs;
+    double simulatedMs = 0;  // the time the frame's physics steps simulated
+    bool limited = false;    // the time budget held back steps that were due
 };
 
 class FrameStats {
@@ -23,6 +26,8 @@ public:
         double medianFrameMs = 0, worstFrameMs = 0;  // over the last second
         double physicsMs = 0, drawMs = 0;            // means over the last second
         int frames = 0;
+        double realTimeShare = 0;  // simulated time over the frames' time
+        bool limited = false;      // a frame held steps back
     };
     Summary summary() const;
 
@@ -50,3 +55,5 @@ private:
 
 // The overlay's lines for a summary and the world's counts.
 std::vector<std::string> StatsLines(const FrameStats::Summary& summary, NewtonWorldStats counts);
+// "physics 0.31x real time": the simulation's speed against real time.
+std::string RealTimeLine(double share);

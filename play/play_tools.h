@@ -8,11 +8,13 @@
 #include "play/sim_clock.h"
 #include "play/spawned_bodies.h"
 #include "play/start_states.h"
+#include "play/step_budget.h"
 #include "play/stress_boxes.h"
 #include "play/thrown_balls.h"
 
 struct PlayTools {
     SimClock clock;
+    StepBudget budget;
     StartStates start;
     ThrownBalls balls;
     Grab grab;

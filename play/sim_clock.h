@@ -1,4 +1,5 @@
-// Pause, single steps and slow motion: how much simulated time a frame gets.
+// Pause, single steps and slow motion: how much simulated time a frame gets,
+// and how many of the physics engine's fixed steps that makes.
 #pragma once
 
 #include <string>
@@ -21,10 +22,18 @@ public:
     // Simulated seconds for a frame of frameSeconds: scaled by the speed while
     // running; while paused none, or one step when one was asked for.
     float physicsSeconds(float frameSeconds);
+    // The engine's steps due for a frame of frameSeconds: its simulated time
+    // (physicsSeconds) joins the time not yet stepped, and the whole steps in
+    // that, at most kNewtonMaxSteps, are due and leave it. A step due that the
+    // frame does not take is dropped with its time, so the time not yet stepped
+    // stays under one step. Counted in floats as the engine's own NewtonUpdate
+    // counts, so that a frame taking every step due steps exactly as it would.
+    int stepsDue(float frameSeconds);
     // "PAUSED", "speed 1/4x", "PAUSED  speed 1/2x"; empty when running at full speed.
     std::string status() const;
 
 private:
+    float unstepped = 0;  // simulated seconds not yet stepped
     bool paused = false;
     bool stepPending = false;
     int slowdown = 0;  // the speed is 1 / 2^slowdown

@@ -18,6 +18,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -143,12 +144,16 @@ void drawOverlay() {
     DrawToolOverlay();
 }
 
-void drawScene(const FrameInput& input) {
+// What the frame's input moves: the camera, the light, the pushed and the held body.
+void moveByInput(const FrameInput& input) {
     getKeys(input);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    glLoadIdentity();
     cam.update(fpsq);
     MoveHeldBody();
+}
+
+void drawScene() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    glLoadIdentity();
     cam.positionCamera();
     glUnbindAll();
     glEnable(GL_LIGHTING);
@@ -159,6 +164,18 @@ void drawScene(const FrameInput& input) {
     DrawToolViews();
     drawOverlay();
     glEnable(GL_LIGHTING);
+}
+
+// Takes up to `most` physics steps, begun at `start`, fewer when the physics'
+// time budget allows no more.
+int takeSteps(int most, Clock::time_point start) {
+    int taken = 0;
+    for (; taken < most; ++taken) {
+        if (!tools.budget.allows(taken, millisecondsBetween(start, Clock::now()))) break;
+        NewtonUpdateSteps(nWorld, 1);
+    }
+    tools.budget.measured(taken, millisecondsBetween(start, Clock::now()));
+    return taken;
 }
 
 }  // namespace
@@ -192,26 +209,32 @@ void getKeys(const FrameInput& input) {
 
 int DrawGLScene(FrameScript* script) {
     const Clock::time_point start = Clock::now();
-    const FrameInput input = TakeFrameInput(script);
+    FrameInput input = TakeFrameInput(script);
     measureFrameRate(input.fps);
     presses.update(keys);
     ApplyToolKeys(presses);
     if (presses[plat::VK_TAB]) TogglePanel();
     ApplyPanelCommand(input.panel);
+    const int due = std::min(tools.clock.stepsDue(input.seconds), int(input.steps));
     const Clock::time_point physicsStart = Clock::now();
-    NewtonUpdate(nWorld, tools.clock.physicsSeconds(input.seconds));
+    input.steps = std::uint8_t(takeSteps(due, physicsStart));
     const Clock::time_point physicsEnd = Clock::now();
+    if (script) script->stepped(input);
     if (keys[plat::VK_F1]) {
         DrawHelp();
     } else {
-        drawScene(input);
-        DrawPanelOverScene();
+        moveByInput(input);
+        if (active) {  // minimised, nothing would be seen
+            drawScene();
+            DrawPanelOverScene();
+        }
     }
     if (presses[plat::VK_F12] || input.panel.op == kPanelScreenshot) SaveScreenshot();
     const Clock::time_point end = Clock::now();
     const FrameTimes times{millisecondsBetween(lastFrameStart, start),
                            millisecondsBetween(physicsStart, physicsEnd),
-                           millisecondsBetween(physicsEnd, end)};
+                           millisecondsBetween(physicsEnd, end),
+                           1000.0 * kNewtonStepSeconds * input.steps, input.steps < due};
     tools.stats.add(std::chrono::duration<double>(end.time_since_epoch()).count(), times);
     tools.frameMs.add(float(times.frameMs));
     tools.physicsMs.add(float(times.physicsMs));

@@ -9,8 +9,8 @@
 extern int fps;     // frame rate of the last frame, truncated
 extern float fpsq;  // movement factor, 40 / fps: 1.0 at 40 frames per second
 
-// Draws one frame, its input taken from script (a replay or a recording) or,
-// when null, live; always returns 1.
+// Runs one frame, its input taken from script (a replay or a recording) or,
+// when null, live, and draws it unless the window is minimised; always returns 1.
 int DrawGLScene(FrameScript* script);
 // The three overlay lines: frame rate, camera position, heading.
 struct OverlayText {

@@ -9,6 +9,7 @@ plat::Point mpos;
 namespace {
 
 bool pointerHeld = false;  // whether the last frame pinned the pointer
+plat::Point pinnedAt;      // where, in screen coordinates
 
 // The centre of the window in screen coordinates.
 plat::Point centreOf(plat::Window* window) {
@@ -18,7 +19,6 @@ plat::Point centreOf(plat::Window* window) {
     plat::ClientToScreen(window, &centre);
     return centre;
 }
-
 
 void packKeys(FrameInput& input) {
     input.keys.fill(0);
@@ -51,11 +51,13 @@ FrameInput TakeFrameInput(FrameScript* script) {
 
 void ReadPointer(FrameInput& input) {
     plat::Window* window = active ? plat::GetFocus() : nullptr;
-    input.pointerHeld =
-        pointerHeld && window;  // the pointer was elsewhere: taking it turns nothing
+    const plat::Point centre = window ? centreOf(window) : plat::Point{};
+    // The pointer was elsewhere, or the window was moved or resized under it:
+    // taking it to the centre turns nothing.
+    input.pointerHeld = pointerHeld && window && centre.x == pinnedAt.x && centre.y == pinnedAt.y;
     pointerHeld = window != nullptr;
+    pinnedAt = centre;
     if (!window) return;
-    const plat::Point centre = centreOf(window);
     plat::GetCursorPos(&mpos);
     plat::SetCursorPos(centre.x, centre.y);
     input.lookX = centre.x - mpos.x;

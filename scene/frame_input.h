@@ -18,6 +18,9 @@ public:
     virtual bool readsLiveInput() const = 0;
     // Sees the frame's input before the frame uses it, and may replace it.
     virtual void pass(FrameInput& input) = 0;
+    // Sees the frame's input again once the frame has taken its physics steps
+    // (input.steps): all a recording keeps.
+    virtual void stepped(const FrameInput& input) = 0;
 };
 
 // The frame's input: the timer's rate and step (rate first, as the frame
@@ -28,5 +31,6 @@ public:
 FrameInput TakeFrameInput(FrameScript* script);
 // While the scene window has the focus and is not minimised, pins the pointer
 // to the window's centre and gives in input how far it moved from there since
-// the previous frame, with pointerHeld false when the pointer was not pinned.
+// the previous frame, with pointerHeld false when the pointer was not pinned
+// or the centre moved (the window was moved or resized).
 void ReadPointer(FrameInput& input);

@@ -110,6 +110,7 @@ void DrawPanelOverScene() {
     state.frameMs = &tools.frameMs;
     state.physicsMs = &tools.physicsMs;
     state.scene = ShownScene();
+    state.realTimeShare = tools.stats.summary().realTimeShare;
     DrawPanel(state, PanelLayoutFile());
 }
 

@@ -93,11 +93,14 @@ void DrawToolViews() {
 void DrawToolOverlay() {
     const std::string state = tools.clock.status();
     if (!state.empty()) glPrintShadowed(255, 255, 0, 20, kStateLineY, "%s", state.c_str());
+    const FrameStats::Summary summary = tools.stats.summary();
     if (tools.statsView) {
         int y = kStatsFirstY;
-        for (const std::string& line :
-             StatsLines(tools.stats.summary(), NewtonWorldGetStats(nWorld)))
+        for (const std::string& line : StatsLines(summary, NewtonWorldGetStats(nWorld)))
             glPrintShadowed(255, 255, 255, 20, y, "%s", line.c_str()), y += kLineStep;
+    } else if (summary.limited) {  // the statistics' last line, alone while steps are dropped
+        const std::string behind = RealTimeLine(summary.realTimeShare);
+        glPrintShadowed(255, 255, 0, 20, kStatsFirstY, "%s", behind.c_str());
     }
     if (keys[plat::VK_LBUTTON]) drawCrosshair();
 }

@@ -4,6 +4,7 @@
 #include "app/main.h"
 #include "config/settings.h"
 #include "platform/log.h"
+#include "play/play_tools.h"
 #include "scene/frame.h"
 
 #include <cstdlib>
@@ -31,7 +32,7 @@ void linkData(const fs::path& to, const std::string& config) {
 
 }  // namespace
 
-SceneRun::SceneRun(const std::string& config, int stressBoxes)
+SceneRun::SceneRun(const std::string& config, int stressBoxes, bool liveClock)
     : previous(fs::current_path().string()) {
     char pattern[] = "/tmp/varne-scene-XXXXXX";
     folder = mkdtemp(pattern);
@@ -40,7 +41,8 @@ SceneRun::SceneRun(const std::string& config, int stressBoxes)
     setenv("VARNE_MESSAGEBOX", "yes", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);  // no sound card needed
     setenv("VARNE_VSYNC", "0", 0);        // frames as fast as they are drawn
-    plat::SetCounterSource(scriptedCounter, kTicksPerSecond);
+    if (!liveClock) plat::SetCounterSource(scriptedCounter, kTicksPerSecond);
+    tools.budget.on = liveClock;  // a scripted clock takes every step, as --fixed-step does
     log_init("3D-Varne");
     settings->SetSettings(800, 600, 16, false);
     plat::ShowCursor(false);

@@ -10,14 +10,16 @@
 class SceneRun {
 public:
     // config replaces data/config.txt when given; otherwise the repository's is used.
-    // stressBoxes extra boxes are dropped, as --boxes does.
-    explicit SceneRun(const std::string& config = "", int stressBoxes = 0);
+    // stressBoxes extra boxes are dropped, as --boxes does. With liveClock the
+    // frames read the real counter and keep the physics' time budget, as a live
+    // run's do; without, a scripted clock's, and take every step due.
+    explicit SceneRun(const std::string& config = "", int stressBoxes = 0, bool liveClock = false);
     ~SceneRun();
     SceneRun(const SceneRun&) = delete;
     SceneRun& operator=(const SceneRun&) = delete;
 
     bool ready() const { return created; }
-    // Advances the clock by seconds, then draws and presents one frame.
+    // Advances the scripted clock by seconds, then draws and presents one frame.
     void frame(double seconds = 1.0 / 60);
     void frames(int count, double seconds = 1.0 / 60);
     void hold(unsigned key) const;

@@ -50,6 +50,8 @@ focus_scene() {
   xdotool windowfocus --sync "$SCENE" || fail "no scene window"
 }
 
+hash_of() { grep -oE 'final state hash: [0-9a-f]{16}' "$1" || fail "no hash in $1: $(cat "$1")"; }
+
 above() { awk -v v="$1" -v min="$2" 'BEGIN {exit !(v > min)}' || fail "$3 ($1)"; }
 # <region> <ImageMagick test> <least share of shot.png's pixels passing it> <failure>
 shows() { above "$(convert shot.png -crop "$1" -fx "$2" -format '%[fx:mean]' info:)" "${@:3}"; }

@@ -7,7 +7,6 @@ source "$(dirname "$0")/lib.sh" "$@"
 
 above() { awk -v v="$1" -v min="$2" 'BEGIN {exit !(v > min)}'; }
 share() { import -window "$SCENE" shot.png && convert shot.png -crop "$1" -fx "$2" -format '%[fx:mean]' info:; }
-hash_of() { grep -oE 'final state hash: [0-9a-f]{16}' "$1" || fail "no hash in $1: $(cat "$1")"; }
 bodies() { grep -oE 'Spawned 1 x box: [0-9]+' log.txt | sed -n "$1p" | grep -oE '[0-9]+$'; }
 # Clicks and drags at the panel's default place: its top left corner at (450, 10) in 800 x 600.
 at() { xdotool mousemove --window "$SCENE" $((450 + $1)) $((10 + $2)); sleep 0.2; }

@@ -20,13 +20,15 @@ std::vector<FrameInput> oddFrames() {
     FrameInput first{{}, std::numeric_limits<std::int32_t>::min(), -1, true, nan, tiny};
     first.keys[0] = 0x01, first.keys[31] = 0x80;  // virtual keys 0 and 255
     first.panel = {255, {tiny, nan, -0.0f}};
+    first.steps = 0;
     return {first, {{}, 7, 0, false, -0.0f, std::numeric_limits<float>::infinity()}};
 }
 
 auto bitsOf(const FrameInput& f) {
     return std::tuple(f.keys, f.lookX, f.lookY, f.pointerHeld,
                       std::bit_cast<std::uint32_t>(f.seconds), std::bit_cast<std::uint32_t>(f.fps),
-                      f.panel.op, std::bit_cast<std::array<std::uint32_t, 3>>(f.panel.value));
+                      f.panel.op, std::bit_cast<std::array<std::uint32_t, 3>>(f.panel.value),
+                      f.steps);
 }
 
 std::string withCrc(const std::string& bytes) {
@@ -35,19 +37,15 @@ std::string withCrc(const std::string& bytes) {
     return bytes + std::string({char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)});
 }
 
-// The bytes of a version-2 recording of oddFrames (version 3's header without
-// the scene), and of a version-1 one (the record as version 2's without the
-// panel's 13 bytes), as the releases before wrote them.
-std::string versionTwoOf(const std::string& v3) {
-    std::string v2 = v3.substr(0, 24) + v3.substr(28, v3.size() - 32);
-    v2[8] = 2;
-    return withCrc(v2);
-}
-std::string versionOneOf(const std::string& v2) {
-    std::string v1 = v2.substr(0, 24);
-    v1[8] = 1, v1[12] = 49;
-    for (std::size_t at = 24; at + 8 < v2.size(); at += 62) v1 += v2.substr(at, 49);
-    return withCrc(v1 + v2.substr(v2.size() - 8, 4));
+// The bytes of a recording of oddFrames as an earlier release wrote it: version 2's header is
+// version 3's without the scene and its record without the physics steps' byte, version 1's
+// record also without the panel's 13 bytes.
+std::string olderVersionOf(const std::string& v3, char version) {
+    const std::size_t recordSize = version == 1 ? 49 : 62;
+    std::string old = v3.substr(0, 24);
+    old[8] = version, old[12] = char(recordSize);
+    for (std::size_t at = 28; at + 8 < v3.size(); at += 63) old += v3.substr(at, recordSize);
+    return withCrc(old + v3.substr(v3.size() - 8, 4));
 }
 
 void writeRecording(RecordingHeader header) {
@@ -71,30 +69,29 @@ TEST(Recording, FramesComeBackBitForBitAndTheFileEndsWithTheCrcOfAllBefore) {
     ASSERT_EQ(read->frames.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(bitsOf(read->frames[i]), bitsOf(oddFrames()[i]));
     const std::string bytes = readFile("run.rec");
-    ASSERT_EQ(bytes.size(), 160u);  // a 28-byte header, two 62-byte frames, an 8-byte trailer
-    EXPECT_EQ(bytes, withCrc(bytes.substr(0, 156)));
-    // A version-2 file gives the same frames in the demo's own scene.
-    writeFile("v2.rec", versionTwoOf(bytes));
-    const auto v2 = ReadRecording("v2.rec", error);
-    ASSERT_TRUE(v2) << error;
-    EXPECT_EQ(std::tuple(v2->header.mode, v2->header.boxes, v2->header.scene),
-              std::tuple(8, 10000, 0));
-    for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(bitsOf(v2->frames[i]), bitsOf(oddFrames()[i]));
-    // A version-1 file gives the same frames, without panel commands.
-    writeFile("v1.rec", versionOneOf(versionTwoOf(bytes)));
-    const auto v1 = ReadRecording("v1.rec", error);
-    ASSERT_TRUE(v1) << error;
-    ASSERT_EQ(v1->frames.size(), 2u);
-    for (std::size_t i = 0; i < 2; ++i) {
-        FrameInput expected = oddFrames()[i];
-        expected.panel = {};
-        EXPECT_EQ(bitsOf(v1->frames[i]), bitsOf(expected));
+    ASSERT_EQ(bytes.size(), 162u);  // a 28-byte header, two 63-byte frames, an 8-byte trailer
+    EXPECT_EQ(bytes, withCrc(bytes.substr(0, 158)));
+    // Older files give the same frames in the demo's own scene, taking every physics step due;
+    // version 1's without panel commands.
+    for (char version : {1, 2}) {
+        writeFile("old.rec", olderVersionOf(bytes, version));
+        const auto old = ReadRecording("old.rec", error);
+        ASSERT_TRUE(old) << error;
+        EXPECT_EQ(std::tuple(old->header.mode, old->header.boxes, old->header.scene),
+                  std::tuple(8, 10000, 0));
+        ASSERT_EQ(old->frames.size(), 2u);
+        for (std::size_t i = 0; i < 2; ++i) {
+            FrameInput expected = oddFrames()[i];
+            expected.steps = kAnySteps;
+            if (version == 1) expected.panel = {};
+            EXPECT_EQ(bitsOf(old->frames[i]), bitsOf(expected)) << int(version);
+        }
     }
 }
 
 TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
     TempDir dir;
-    // Header 0-27 (magic, version, record size, mode, boxes, scene), frames 28-151, count, CRC.
+    // Header 0-27 (magic, version, record size, mode, boxes, scene), frames 28-153, count, CRC.
     // The file is cut to `length` after `flip` is XOR-ed into byte `at`.
     const struct {
         RecordingHeader header;
@@ -104,16 +101,17 @@ TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
     } cases[] = {
         {{0, 0}, 10, 0, 0, "run.rec: truncated at 10 bytes"},
         {{0, 0}, 35, 0, 0, "run.rec: truncated at 35 bytes"},
-        {{0, 0}, 157, 0, 0, "run.rec: truncated: 157 bytes"},
-        {{0, 0}, 160, 0, 0x01, "run.rec: not a 3D-Varne recording"},
-        {{0, 0}, 160, 8, 0x07, "run.rec: format version 4, this program reads versions 1 to 3"},
-        {{0, 0}, 160, 8, 0x02, "run.rec: frame records of 62 bytes, expected 49"},  // version 1
-        {{0, 0}, 160, 12, 0x03, "run.rec: frame records of 61 bytes, expected 62"},
-        {{0, 0}, 160, 152, 0x01, "run.rec: the trailer counts 3 frames, the file holds 2"},
-        {{0, 0}, 160, 60, 0x10, "run.rec: damaged: the checksum"},
-        {{9, 0}, 160, 0, 0, "run.rec: mode 9 is not an entry of the launcher"},
-        {{0, 10001}, 160, 0, 0, "run.rec: 10001 extra boxes"},
-        {{0, 0, 6}, 160, 0, 0, "run.rec: scene 6 is not one of the 6 scenes (0-5)"},
+        {{0, 0}, 159, 0, 0, "run.rec: truncated: 159 bytes"},
+        {{0, 0}, 162, 0, 0x01, "run.rec: not a 3D-Varne recording"},
+        {{0, 0}, 162, 8, 0x07, "run.rec: format version 4, this program reads versions 1 to 3"},
+        {{0, 0}, 162, 8, 0x02, "run.rec: frame records of 63 bytes, expected 49"},  // version 1
+        {{0, 0}, 162, 8, 0x01, "run.rec: frame records of 63 bytes, expected 62"},  // version 2
+        {{0, 0}, 162, 12, 0x03, "run.rec: frame records of 60 bytes, expected 63"},
+        {{0, 0}, 162, 154, 0x01, "run.rec: the trailer counts 3 frames, the file holds 2"},
+        {{0, 0}, 162, 60, 0x10, "run.rec: damaged: the checksum"},
+        {{9, 0}, 162, 0, 0, "run.rec: mode 9 is not an entry of the launcher"},
+        {{0, 10001}, 162, 0, 0, "run.rec: 10001 extra boxes"},
+        {{0, 0, 6}, 162, 0, 0, "run.rec: scene 6 is not one of the 6 scenes (0-5)"},
     };
     std::string error;
     for (const auto& c : cases) {

@@ -1,15 +1,18 @@
-// The viewer's tools on their own: the simulation clock, the frame statistics,
-// and reset and thrown balls on a real physics world.
+// The viewer's tools on their own: the simulation clock and the physics' time
+// budget, the frame statistics, and reset and thrown balls on a real physics world.
 #include "physics/newton_box.h"
 #include "play/frame_stats.h"
 #include "play/sim_clock.h"
 #include "play/start_states.h"
+#include "play/step_budget.h"
 #include "play/thrown_balls.h"
 #include "support/physics_world.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 // Each row: what is pressed before a frame of 0.1 s, then the simulated time
 // and the state line that frame shows.
@@ -47,16 +50,25 @@ TEST(SimClock, PausesStepsAndSlowsDownWithinItsBounds) {
 
 // Frames 10 ms apart, one of them 50 ms: the median and the worst over the
 // last second, means of the physics and drawing times, older frames forgotten.
+// The 540 ms of those frames simulated 530 ms: one frame held its steps back.
 TEST(FrameStats, SummarisesTheLastSecondOnly) {
     FrameStats stats;
-    stats.add(0.0, {500, 9, 9});  // more than a second before the rest
-    for (int i = 1; i <= 50; ++i) stats.add(1.0 + i * 0.01, {i == 25 ? 50.0 : 10.0, 2, 4});
+    stats.add(0.0, {500, 9, 9, 500, true});  // more than a second before the rest
+    for (int i = 1; i <= 50; ++i) {
+        const double ms = i == 25 ? 50.0 : 10.0;
+        stats.add(1.0 + i * 0.01, {ms, 2, 4, i == 30 ? 0 : ms, i == 30});
+    }
     const FrameStats::Summary s = stats.summary();
     EXPECT_EQ(s.frames, 50);
     EXPECT_DOUBLE_EQ(s.medianFrameMs, 10);
     EXPECT_DOUBLE_EQ(s.worstFrameMs, 50);
     EXPECT_NEAR(s.physicsMs, 2, 1e-9);
     EXPECT_NEAR(s.drawMs, 4, 1e-9);
+    EXPECT_TRUE(s.limited);
+    EXPECT_EQ(StatsLines(s, {}).back(), "physics 0.98x real time");
+    stats.add(2.5, {10, 2, 4, 10});
+    EXPECT_FALSE(stats.summary().limited);
+    EXPECT_EQ(StatsLines(stats.summary(), {}).back(), "physics 1.00x real time");
     // The panel's series keeps the last 240 frames: 1 to 300 ms leave 61 to 300.
     FrameSeries series;
     EXPECT_EQ(std::pair(series.median(), series.worst()), std::pair(0.0f, 0.0f));
@@ -90,6 +102,58 @@ TEST_F(PlayPhysics, ResetPutsBodiesBackAsTheyStarted) {
     EXPECT_TRUE(p.x == 3 && p.y == 40 && p.z == -2 && v[0] == 1 && v[1] == 2 && v[2] == 3);
     EXPECT_EQ(w[1], 4);
     EXPECT_EQ(NewtonBodyGetSleepingState(box.getBody()), 0);
+}
+
+// Taking every step due, the clock steps exactly as the engine's own NewtonUpdate does over
+// uneven frames (one cut to a quarter second, as it cuts them), so simulated time keeps to real
+// time; a step due and not taken is dropped with its time. A live frame takes a first step, then
+// another while one more, at the smoothed cost of the steps before, ends within 25 ms (half a
+// frame at 20 a second).
+TEST_F(PlayPhysics, StepsDueAreTheEnginesOwnAndStepsNotTakenAreDropped) {
+    NewtonWorld* engine = NewtonCreate(nullptr, nullptr);
+    {
+        NewtonBox floor(world, newV(0, 0, 0), 0, 150, 10, 150), box(world, newV(0, 9, 0), 10, 2),
+            engineFloor(engine, newV(0, 0, 0), 0, 150, 10, 150),
+            engineBox(engine, newV(0, 9, 0), 10, 2);
+        const float frames[] = {0.0161f, 0.0172f, 0.0009f, 0.0334f, 0.4f, 0.0166f, 0.05f};
+        SimClock clock;
+        double stepped = 0, real = 0;
+        for (int i = 0; i < 40; ++i) {
+            const float seconds = frames[i % 7];
+            NewtonUpdate(engine, seconds);
+            const int due = clock.stepsDue(seconds);
+            NewtonUpdateSteps(world, due);
+            stepped += due / 120.0;
+            real += std::min(seconds, 0.25f);
+            float ours[16], theirs[16];
+            NewtonBodyGetMatrix(box.getBody(), ours);
+            NewtonBodyGetMatrix(engineBox.getBody(), theirs);
+            ASSERT_EQ(std::memcmp(ours, theirs, sizeof ours), 0) << "frame " << i;
+        }
+        EXPECT_LT(box.getPosition().y, 7);  // it landed
+        EXPECT_NEAR(stepped, real, 1.0 / 120);
+        EXPECT_EQ(clock.stepsDue(0.1f), 12);
+        EXPECT_EQ(clock.stepsDue(1.0f / 120), 1);  // not 13: the 12 not taken went
+    }
+    NewtonDestroy(engine);
+    // Each row: a frame's steps and milliseconds measured first (none for 0), then whether another
+    // step follows `taken` steps in elapsedMs.
+    const struct {
+        int steps;
+        double ms;
+        int taken;
+        double elapsedMs;
+        bool another;
+    } frames[] = {{0, 0, 3, 24.9, true},   {2, 20, 0, 100, true}, {0, 0, 1, 15, true},
+                  {0, 0, 1, 15.1, false},  {1, 50, 1, 5, true},   {0, 0, 1, 5.1, false},
+                  {1, 2000, 1, 0.1, false}};  // costs 10, then 20 ms a step, then over 25 ms
+    StepBudget budget;
+    for (const auto& f : frames) {
+        budget.measured(f.steps, f.ms);
+        EXPECT_EQ(budget.allows(f.taken, f.elapsedMs), f.another) << &f - frames;
+    }
+    budget.on = false;
+    EXPECT_TRUE(budget.allows(5, 1000));
 }
 
 // A ball leaves just ahead of the eye at 40 units/s along the view; the 201st

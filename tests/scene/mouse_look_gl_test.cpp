@@ -1,6 +1,7 @@
 // Mouse look and the camera's view on a real display: the pointer is pinned to the centre of the
 // window only while the window has the focus and is not minimised; each pixel it moves from there
-// turns the camera by 0.1 degree, and the frame that takes the pointer turns nothing.
+// turns the camera by 0.1 degree, and the frame that takes the pointer, or finds the centre moved
+// (the window resized or moved), turns nothing.
 #include "platform/sdl_internal.h"
 #include "scene/camera.h"
 #include "scene/frame.h"
@@ -12,12 +13,13 @@
 TEST(MouseLook, PinsThePointerToTheWindowCentreOnlyWhileTheWindowHasTheFocus) {
     testing_support::TestGLWindow window(256, 192);  // at (0, 0): its centre is (128, 96)
     const struct {
-        bool focused, minimised;
+        bool focused, minimised, resized;
         plat::Point pinned;
         float xrot, yrot;
-    } cases[] = {{true, false, {128, 96}, 2.0f, 4.0f},
-                 {false, false, {168, 76}, 0, 0},
-                 {true, true, {168, 76}, 0, 0}};
+    } cases[] = {{true, false, false, {128, 96}, 2.0f, 4.0f},
+                 {false, false, false, {168, 76}, 0, 0},
+                 {true, true, false, {168, 76}, 0, 0},
+                 {true, false, true, {150, 100}, 0, 0}};  // now 300 x 200
     for (const auto& c : cases) {
         SDL_Event focus{};
         focus.window = {
@@ -30,14 +32,16 @@ TEST(MouseLook, PinsThePointerToTheWindowCentreOnlyWhileTheWindowHasTheFocus) {
         ReadPointer(taking);  // takes the pointer, or leaves it
         mouseLook(taking);
         cam.xrot = cam.yrot = 0;
+        if (c.resized) SDL_SetWindowSize(window.window->sdl, 300, 200);
         plat::SetCursorPos(168, 76);  // 40 to the right of the centre and 20 up
         ReadPointer(moved);
         mouseLook(moved);
         plat::Point at;
         plat::GetCursorPos(&at);
-        EXPECT_TRUE(at.x == c.pinned.x && at.y == c.pinned.y) << c.focused << c.minimised;
-        EXPECT_FLOAT_EQ(cam.xrot, c.xrot) << c.focused << c.minimised;
-        EXPECT_FLOAT_EQ(cam.yrot, c.yrot) << c.focused << c.minimised;
+        EXPECT_TRUE(at.x == c.pinned.x && at.y == c.pinned.y)
+            << c.focused << c.minimised << c.resized;
+        EXPECT_FLOAT_EQ(cam.xrot, c.xrot) << c.focused << c.minimised << c.resized;
+        EXPECT_FLOAT_EQ(cam.yrot, c.yrot) << c.focused << c.minimised << c.resized;
     }
     active = true;
 }
