@@ -26,8 +26,8 @@ sleep 1
 press Escape
 expect_exit_0
 # No frame turned the camera: none holds the pointer with a move (in each record of 63 bytes
-# from byte 24, the pointer's move at bytes 32-39 and whether it turns the camera at byte 40).
-turns=$(perl -0777 -ne 'for ($i = 24; $i + 8 < length; $i += 63) {
+# from byte 28, the pointer's move at bytes 32-39 and whether it turns the camera at byte 40).
+turns=$(perl -0777 -ne 'for ($i = 28; $i + 8 < length; $i += 63) {
   my ($x, $y, $held) = unpack("l<l<C", substr($_, $i + 32, 9)); $n++ if $held && ($x || $y) }
   print $n + 0' <run.rec)
 [ "$turns" = 0 ] || fail "$turns frames turned the camera"
