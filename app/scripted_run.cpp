@@ -104,6 +104,7 @@ bool ScriptedRun::start(int mode) {
     // the recorded steps: their frames' physics never stops early.
     if (options.fixedStep > 0) plat::SetCounterSource(fixedCounter, kFixedTicksPerSecond);
     tools.budget.on = options.fixedStep <= 0 && options.replay.empty();
+    tools.drawMinimised = !options.screenshot.empty();
     if (options.record.empty()) return true;
     auto writing = std::make_unique<Recorder>();
     std::string error;

@@ -23,7 +23,7 @@ struct PanelState {
     bool stats = false;
     const FrameSeries* frameMs = nullptr;
     const FrameSeries* physicsMs = nullptr;
-    int scene = 0;  // the scene shown, a number in kSceneNames
+    int scene = 0;             // the scene shown, a number in kSceneNames
     double realTimeShare = 0;  // simulated time over real time, the last second
 };
 

@@ -25,6 +25,7 @@ struct PlayTools {
     int debugParts = 0;              // NewtonDebugPart bits drawn; F4 turns all on or off
     bool statsView = false;          // F6
     bool panelShown = false;         // Tab
+    bool drawMinimised = false;      // a run that saves its last frame draws every frame
 };
 
 // The scene's tools; defined in app/main.cpp.

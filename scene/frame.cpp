@@ -220,16 +220,18 @@ int DrawGLScene(FrameScript* script) {
     input.steps = std::uint8_t(takeSteps(due, physicsStart));
     const Clock::time_point physicsEnd = Clock::now();
     if (script) script->stepped(input);
+    const bool shot = presses[plat::VK_F12] || input.panel.op == kPanelScreenshot;
     if (keys[plat::VK_F1]) {
         DrawHelp();
     } else {
         moveByInput(input);
-        if (active) {  // minimised, nothing would be seen
+        // Minimised, nothing would be seen, unless the frame is saved as a picture.
+        if (active || shot || tools.drawMinimised) {
             drawScene();
             DrawPanelOverScene();
         }
     }
-    if (presses[plat::VK_F12] || input.panel.op == kPanelScreenshot) SaveScreenshot();
+    if (shot) SaveScreenshot();
     const Clock::time_point end = Clock::now();
     const FrameTimes times{millisecondsBetween(lastFrameStart, start),
                            millisecondsBetween(physicsStart, physicsEnd),

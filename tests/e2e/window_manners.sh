@@ -33,4 +33,17 @@ turns=$(perl -0777 -ne 'for ($i = 28; $i + 8 < length; $i += 63) {
 [ "$turns" = 0 ] || fail "$turns frames turned the camera"
 "$BIN" --replay run.rec >replay.txt 2>&1 || fail "replay: exit $?"
 [ "$(hash_of replay.txt)" = "$(hash_of recorded.txt)" ] || fail "replay: $(hash_of replay.txt)"
+# A run that saves its last frame draws it even while minimised: the same picture as shown.
+shot() {
+  rm -f log.txt
+  "$BIN" --mode 6 --fixed-step 0.0166667 --frames 500 --screenshot "$1" >shot.txt 2>&1 &
+  PID=$!
+  focus_scene
+  [ "$1" = shown.png ] || xdotool windowunmap --sync "$SCENE"
+  expect_exit_0
+}
+shot shown.png
+shot minimised.png
+differ=$(compare -metric AE shown.png minimised.png null: 2>&1 || true)
+[ "$differ" = 0 ] || fail "the last frame, minimised, was not drawn: $differ pixels differ"
 echo "ok: minimised it used $used of 300 ticks; resized and moved, nothing turned"
