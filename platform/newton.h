@@ -78,6 +78,11 @@ void NewtonBodySetCentreOfMass(const NewtonBody* body, const float* com);
 void NewtonBodyGetCentreOfMass(const NewtonBody* body, float* com);
 void NewtonBodySetMatrix(const NewtonBody* body, const float* matrix);
 void NewtonBodyGetMatrix(const NewtonBody* body, float* matrix);
+// For drawing between two internal steps: the origin frame a fraction of the
+// way (0 to 1) from where the last step found the body to where it left it
+// (NewtonBodyGetMatrix), positions along the line and turns along the shorter
+// arc. A body placed with NewtonBodySetMatrix is drawn where it was put.
+void NewtonBodyGetDrawMatrix(const NewtonBody* body, float fraction, float* matrix);
 void NewtonBodySetForceAndTorqueCallback(const NewtonBody* body,
                                          NewtonApplyForceAndTorque callback);
 // The force for the step being taken; meant to be called from the force callback.

@@ -24,6 +24,7 @@ void beforeStep(btDynamicsWorld* dynamics, btScalar step) {
     NewtonWorld& world = worldOf(dynamics);
     for (const auto& body : world.bodies) {
         if (!body->inWorld || !body->dynamic()) continue;
+        rememberStepStart(*body);
         body->rigid->clearForces();
         if (body->forceCallback) body->forceCallback(body.get());
     }
@@ -44,6 +45,7 @@ void stop(NewtonBody& body) {
     setInWorld(body, false);
     body.rigid->setLinearVelocity(btVector3(0, 0, 0));
     body.rigid->setAngularVelocity(btVector3(0, 0, 0));
+    rememberStepStart(body);  // drawn standing still
 }
 
 // A body whose motion stopped being finite goes back to its last finite
@@ -63,6 +65,7 @@ void afterStep(btDynamicsWorld* dynamics, btScalar) {
         body->lastFinite = originFrame(*body);
         if (!insideBox(world, body->lastFinite.getOrigin())) stop(*body);
     }
+    keepUnheldBodiesAwake(world);
 }
 
 }  // namespace
@@ -72,6 +75,10 @@ NewtonWorld::NewtonWorld() {
     // A round or hull body meeting another gets a full contact patch in one
     // step rather than point by point, so a cylinder dropped level lands level.
     configuration.setConvexConvexMultipointIterations(3, 3);
+    // Overlapping bodies are pushed apart by moving them (Bullet's split
+    // impulse), never by adding speed, however shallow the overlap: a bounce
+    // then follows the restitution alone, whatever the depth its step found.
+    dynamics.getSolverInfo().m_splitImpulsePenetrationThreshold = 0;
     dynamics.setInternalTickCallback(beforeStep, this, true);
     dynamics.setInternalTickCallback(afterStep, this, false);
 }
