@@ -44,6 +44,13 @@ void NewtonSetSolverIterations(const NewtonWorld* world, int iterations);
 // so that 0 s does nothing and a long frame never blows the simulation up.
 // Every dynamic body's force callback and every hinge callback run in each step.
 void NewtonUpdate(const NewtonWorld* world, float timestep);
+// The internal step's length, and the most steps one NewtonUpdate takes: frames
+// of up to 1/4 s keep real time; a longer one is simulated in slow motion.
+constexpr float kNewtonStepSeconds = 1.0f / 120.0f;
+constexpr int kNewtonMaxSteps = 30;
+// Takes exactly `steps` internal steps (none for 0 or less), for a caller that
+// keeps the time not yet stepped itself; what NewtonUpdate keeps is not touched.
+void NewtonUpdateSteps(const NewtonWorld* world, int steps);
 
 // ---- shapes -------------------------------------------------------------------
 // Centred on the body origin; the offset matrix may be null.

@@ -16,11 +16,8 @@
 
 namespace newton_bt {
 
-// Internal step length and the most steps one NewtonUpdate takes: frames of up
-// to 1/4 s (4 frames per second) keep real time; a longer frame is simulated
-// in slow motion rather than in larger steps.
-constexpr float kStep = 1.0f / 120.0f;
-constexpr int kMaxSteps = 30;
+constexpr float kStep = kNewtonStepSeconds;
+constexpr int kMaxSteps = kNewtonMaxSteps;
 
 // Collision margin kept inside boxes, cylinders and hulls, in world units.
 constexpr float kMargin = 0.04f;

@@ -125,3 +125,11 @@ void NewtonUpdate(const NewtonWorld* world, float timestep) {
     writable(world)->dynamics.stepSimulation(std::min(timestep, kMaxSteps * kStep), kMaxSteps,
                                              kStep);
 }
+
+// One call of one step each: Bullet's own leftover goes from 0 to exactly one
+// step and back to 0, so it never adds or withholds a step. Bullet clears the
+// forces after every call rather than after the last step; each step's
+// callbacks set them afresh (beforeStep), so the motion is the same.
+void NewtonUpdateSteps(const NewtonWorld* world, int steps) {
+    for (int i = 0; i < steps; ++i) writable(world)->dynamics.stepSimulation(kStep, 1, kStep);
+}

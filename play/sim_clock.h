@@ -1,6 +1,8 @@
 // Pause, single steps and slow motion: how much simulated time a frame gets.
 #pragma once
 
+#include "platform/newton.h"
+
 #include <string>
 
 class SimClock {
@@ -21,10 +23,19 @@ public:
     // Simulated seconds for a frame of frameSeconds: scaled by the speed while
     // running; while paused none, or one step when one was asked for.
     float physicsSeconds(float frameSeconds);
+    // The engine's whole steps for a frame of frameSeconds: its simulated time
+    // (physicsSeconds) joins the time not yet stepped, counted in floats as
+    // NewtonUpdate counts, so that they are exactly the steps it would take.
+    int takeSteps(float frameSeconds);
+    // The time not yet stepped as a share of a step, 0 to below 1: how far
+    // through the last step bodies are drawn, so that each frame shows the
+    // motion up to its own time, one step late, and not up to the last step.
+    float stepFraction() const { return unstepped / kNewtonStepSeconds; }
     // "PAUSED", "speed 1/4x", "PAUSED  speed 1/2x"; empty when running at full speed.
     std::string status() const;
 
 private:
+    float unstepped = 0;  // simulated seconds not yet stepped
     bool paused = false;
     bool stepPending = false;
     int slowdown = 0;  // the speed is 1 / 2^slowdown

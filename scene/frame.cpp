@@ -178,8 +178,9 @@ int DrawGLScene(FrameScript* script) {
     if (presses[plat::VK_TAB]) TogglePanel();
     ApplyPanelCommand(input.panel);
     const Clock::time_point physicsStart = Clock::now();
-    NewtonUpdate(nWorld, tools.clock.physicsSeconds(input.seconds));
+    NewtonUpdateSteps(nWorld, tools.clock.takeSteps(input.seconds));
     const Clock::time_point physicsEnd = Clock::now();
+    drawStepFraction = tools.clock.stepFraction();
     if (keys[plat::VK_F1]) {
         DrawHelp();
     } else {

@@ -45,7 +45,7 @@ TEST_F(Physics, FreeFallFollowsTheFormulaAtUnevenFrameTimes) {
 // of NaN and absurdly long ones (cut to slow motion).
 TEST_F(Physics, TheScenesBodiesRestOnTheFloorAndCanBePushed) {
     NewtonBox floor(world, newV(0, 0, 0), 0, 150, 10, 150), box(world, newV(0, 20, 20), 10, 5);
-    NewtonCylinder cylinder(world, nullptr, newV(2, 50, 0), 10, 5, 6);
+    NewtonCylinder cylinder(world, nullptr, newV(2, 50, 0), 10, 5, 6, false);
     NewtonUpdate(world, 0);
     NewtonUpdate(world, NAN);
     EXPECT_EQ(box.getPosition().y, 20.0f);
