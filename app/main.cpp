@@ -15,6 +15,8 @@
 #include "scene/camera.h"
 #include "scene/frame.h"
 #include "scene/frame_panel.h"
+#include "scene/frame_tools.h"
+#include "scene/scene_choice.h"
 #include "scene/setup.h"
 #include "scene/skybox.h"
 #include "scene/timer.h"
@@ -86,6 +88,7 @@ int WinMain() {
     if (!CreateGLWindow("3D-Varne", settings->ScreenX(), settings->ScreenY(), settings->ScreenBPP(),
                         settings->doFullscreen(), scriptedRun.stressBoxes()))
         return 0;
+    if (scriptedRun.scene() != 0) ChooseScene(scriptedRun.scene());
     log_txt("Starting the Main-Loop");
     MainLoop(drawAndPresent);
     KillGLWindow(true);
@@ -108,6 +111,7 @@ void OnClose() {
     ClosePanelAtExit();
     log_txt("destroying the Newton Game Dynamics instance");
     if (nWorld) {
+        DropClassicScene();
         tools.grab.release();  // the tools' joint and bodies go before their world
         tools.balls.clear();
         tools.stress.clear();

@@ -1,6 +1,7 @@
 #include "app/options.h"
 
 #include "io/recording.h"
+#include "physics/classic_scene.h"
 
 #include <getopt.h>
 
@@ -18,6 +19,7 @@ enum OptionId {
     kScreenshot,
     kFixedStep,
     kBoxes,
+    kScene,
     kRecord,
     kReplay,
     kHelp,
@@ -34,8 +36,10 @@ constexpr OptionText kOptions[] = {
     {"screenshot", "FILE", "save the last frame as a PNG image"},
     {"fixed-step", "S", "make every frame S seconds long (0 < S <= 1) instead of real time"},
     {"boxes", "N", "drop N extra boxes of edge 2 in a grid above the floor (0-10000)"},
+    {"scene", "NAME",
+     "start in scene NAME: varne (the default), pyramid, tower, dominoes, bridge, wall"},
     {"record", "FILE", "record the run's input, frame by frame"},
-    {"replay", "FILE", "play a recorded run again (its mode and boxes with it)"},
+    {"replay", "FILE", "play a recorded run again (its mode, boxes and scene with it)"},
     {"help", nullptr, "show this help and exit"},
     {"version", nullptr, "show the version and exit"},
 };
@@ -88,6 +92,10 @@ std::string takeValue(int id, const char* value, RunOptions& options) {
     case kBoxes:
         if (parseInRange(value, 0, kMaxExtraBoxes, options.boxes)) return "";
         return "is not a number of boxes (0-10000)";
+    case kScene:
+        options.scene = SceneIndex(value);
+        if (options.scene >= 0) return "";
+        return "is not a scene (varne, pyramid, tower, dominoes, bridge, wall)";
     }
     std::string& file = id == kScreenshot ? options.screenshot
                         : id == kRecord   ? options.record
@@ -102,7 +110,7 @@ std::string conflictOf(unsigned given) {
     const auto has = [given](int id) { return (given >> id & 1) != 0; };
     if (!has(kReplay)) return "";
     if (has(kRecord)) return "--record and --replay cannot be used together";
-    for (const int own : {kMode, kBoxes, kFixedStep})
+    for (const int own : {kMode, kBoxes, kFixedStep, kScene})
         if (has(own))
             return std::string("--replay cannot be used with --") + kOptions[own - 1].name +
                    ": a recording carries its own";

@@ -12,6 +12,7 @@ struct RunOptions {
     std::string screenshot;  // --screenshot FILE: the last frame as PNG
     double fixedStep = 0;    // --fixed-step S: every frame S seconds long (0: real time)
     int boxes = 0;           // --boxes N: N extra boxes of edge 2 in a grid above the floor
+    int scene = 0;           // --scene NAME: the scene's number in kSceneNames (0: the demo's own)
     std::string record;      // --record FILE
     std::string replay;      // --replay FILE
 

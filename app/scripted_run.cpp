@@ -6,6 +6,7 @@
 #include "platform/window.h"
 #include "play/play_tools.h"
 #include "render/png_file.h"
+#include "scene/scene_choice.h"
 
 #include <cmath>
 #include <cstdio>
@@ -60,10 +61,14 @@ void hashBody(std::uint64_t& hash, const NewtonBody* body) {
 
 std::uint64_t BodiesStateHash() {
     std::uint64_t hash = 0xcbf29ce484222325ull;
-    for (const auto* node = &NewtonObjects; node; node = node->getNext())
-        if (node->getData() && node->getData()->getBody())
-            hashBody(hash, node->getData()->getBody());
-    for (const auto& box : tools.stress.all()) hashBody(hash, box->getBody());
+    if (const ClassicScene* classic = ShownClassicScene()) {
+        for (const auto& body : classic->bodies()) hashBody(hash, body->getBody());
+    } else {
+        for (const auto* node = &NewtonObjects; node; node = node->getNext())
+            if (node->getData() && node->getData()->getBody())
+                hashBody(hash, node->getData()->getBody());
+        for (const auto& box : tools.stress.all()) hashBody(hash, box->getBody());
+    }
     for (const auto& ball : tools.balls.all()) hashBody(hash, ball->getBody());
     return hash;
 }
@@ -83,6 +88,7 @@ bool ScriptedRun::prepare(RunOptions given) {
     }
     replayMode = recording->header.mode;
     options.boxes = recording->header.boxes;
+    options.scene = recording->header.scene;
     const long recorded = long(recording->frames.size());
     frameLimit = frameLimit > 0 ? std::min(frameLimit, recorded) : recorded;
     script = std::make_unique<Replayer>(std::move(recording->frames));
@@ -96,7 +102,7 @@ bool ScriptedRun::start(int mode) {
     if (options.record.empty()) return true;
     auto writing = std::make_unique<Recorder>();
     std::string error;
-    if (!writing->writer.Open(options.record, {mode, options.boxes}, error)) {
+    if (!writing->writer.Open(options.record, {mode, options.boxes, options.scene}, error)) {
         std::fprintf(stderr, "3d-varne: --record: %s\n", error.c_str());
         return false;
     }

@@ -22,6 +22,8 @@ public:
     int presetMode() const;
     // How many extra boxes the scene drops: the command line's, or the replayed run's.
     int stressBoxes() const { return options.boxes; }
+    // The scene to show first (a number in kSceneNames): the command line's, or the replayed run's.
+    int scene() const { return options.scene; }
     // Once the mode is known and before the scene is set up: the fixed clock,
     // and a recording opened. False, said on standard error, when the
     // recording cannot be written.
@@ -54,5 +56,6 @@ private:
     bool failed = false;
 };
 
-// The hash of every body's matrix: the listed ones, the stress boxes, the thrown balls.
+// The hash of every body's matrix: the shown scene's (the listed ones and the
+// stress boxes, or a classic scene's), then the thrown balls.
 std::uint64_t BodiesStateHash();

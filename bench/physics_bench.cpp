@@ -1,5 +1,6 @@
 // The physics step through our engine layer against raw Bullet doing the same
-// work: the demo scene's seven bodies, and 1000 boxes dropped on the floor.
+// work: the demo scene's seven bodies, 1000 boxes dropped on the floor, and
+// the pyramid scene's 210 boxes standing (from the scene's own table).
 // Both sides use the same shapes and margins, surface values, solver and
 // fixed step (the layer's internal step, so each call is one step), and keep
 // every body awake; gravity is our force callback on one side and Bullet's
@@ -9,6 +10,7 @@
 // that neither drift nor other work on the machine lands in the ratio.
 // Further benchmarks give our step time per body for 100, 1000 and 5000 boxes.
 #include "bench/ratio.h"
+#include "physics/classic_scene.h"
 #include "platform/newton.h"
 #include "render/md2.h"
 
@@ -31,10 +33,11 @@ constexpr float kStep = 1.0f / 120;  // the layer's internal step
 constexpr int kMaxSteps = 30;
 constexpr float kGravity = 9.8f;
 constexpr float kFriction = 0.8f, kRestitution = 0.3f, kMargin = 0.04f;
-constexpr int kSceneSteps = 600;  // 5 s
-constexpr int kPileSteps = 360;   // 3 s: the boxes fall and settle
+constexpr int kSceneSteps = 600;    // 5 s
+constexpr int kPileSteps = 360;     // 3 s: the boxes fall and settle
+constexpr int kPyramidSteps = 600;  // 5 s: the pyramid stands
 // Pairs of turns: a scene turn takes some 15 ms, a turn of 1000 boxes 0.5 s.
-constexpr int kScenePairs = 41, kPilePairs = 15;
+constexpr int kScenePairs = 41, kPilePairs = 15, kPyramidPairs = 15;
 
 enum class Kind { box, sphere, cylinder, hull };
 
@@ -77,6 +80,19 @@ std::vector<BodySpec> pile(int n) {
                     y = 10 + float(i / 484) * 6;
         bodies.push_back({Kind::box, {4, 4, 4}, 1, {x, y, z}});
     }
+    return bodies;
+}
+
+// The pyramid scene's floor and boxes, as its table has them (at the layer's
+// default solver iterations, which both sides use).
+std::vector<BodySpec> pyramid() {
+    const SceneTable table = ClassicSceneTable(SceneIndex("pyramid"));
+    std::vector<BodySpec> bodies;
+    for (const SceneBody& b : table.bodies)
+        bodies.push_back({Kind::box,
+                          {b.size.x, b.size.y, b.size.z},
+                          b.mass,
+                          {b.position.x, b.position.y, b.position.z}});
     return bodies;
 }
 
@@ -272,10 +288,18 @@ private:
         info.m_friction = kFriction;
         info.m_restitution = kRestitution;
         offsets.push_back(hull ? bt(gemMass().centre) : btVector3(0, 0, 0));
-        info.m_startWorldTransform.setOrigin(bt(b.position) + offsets.back());
         bodies.push_back(std::make_unique<btRigidBody>(info));
         bodies.back()->setActivationState(DISABLE_DEACTIVATION);
         dynamics.addRigidBody(bodies.back().get());
+        place(*bodies.back(), bt(b.position) + offsets.back());
+    }
+
+    // As the layer places a body: made at the origin, then moved there. The
+    // broadphase's tree, and with it the order in which the solver meets the
+    // contacts of bodies that touch from the start (the pyramid), grows the same.
+    void place(btRigidBody& body, const btVector3& at) {
+        body.setCenterOfMassTransform(btTransform(btMatrix3x3::getIdentity(), at));
+        dynamics.updateSingleAabb(&body);
     }
 
     btDefaultCollisionConfiguration configuration;
@@ -328,12 +352,11 @@ std::vector<Vec3> finalPositions(const std::vector<BodySpec>& specs, bool scene,
 
 // Prints the sums of both sides' final positions and the largest distance
 // between a body's two positions; they agree when every body ends within
-// `tolerance` units of its raw Bullet twin. The boxes end bit for bit alike.
-// In the scene the gem's hull sits in a compound on our side, and our hinge
-// motor aims at the angle where Bullet's aims at zero speed: positions are
-// equal for the first 2 s, then the gem's landing and, near 4.3 s, the hinged
-// pair's make them drift apart (the pair's upper box ends some 3 units from
-// its twin), so the scene's end is compared loosely.
+// `tolerance` units of its raw Bullet twin. The boxes (the pile and the pyramid) end bit for bit
+// alike. In the scene the gem's hull sits in a compound on our side, and our hinge motor aims at
+// the angle where Bullet's aims at zero speed: positions are equal for the first 2 s, then the
+// gem's landing and, near 4.3 s, the hinged pair's make them drift apart (the pair's upper box
+// ends some 3 units from its twin), so the scene's end is compared loosely.
 bool sameWork(const char* what, const std::vector<BodySpec>& specs, bool scene, int steps,
               float tolerance) {
     const std::vector<Vec3> ours = finalPositions<OurWorld>(specs, scene, steps);
@@ -373,12 +396,21 @@ const bool added =
                        [] {
                            return sameWork("1000 boxes", pile(1000), false, kPileSteps, 1e-3f);
                        }) &&
+    varne_bench::check("physics pyramid: 210 boxes and 10 iterations, same work as raw Bullet",
+                       [] {
+                           return pyramid().size() == 211 &&
+                                  ClassicSceneTable(SceneIndex("pyramid")).solverIterations == 10 &&
+                                  sameWork("pyramid", pyramid(), false, kPyramidSteps, 1e-3f);
+                       }) &&
     varne_bench::compareInTurns("physics_scene_vs_bullet",
                                 turn<OurWorld>(kScene, true, kSceneSteps),
                                 turn<RawWorld>(kScene, true, kSceneSteps), kScenePairs) &&
     varne_bench::compareInTurns("physics_1000_vs_bullet",
                                 turn<OurWorld>(pile(1000), false, kPileSteps),
                                 turn<RawWorld>(pile(1000), false, kPileSteps), kPilePairs) &&
+    varne_bench::compareInTurns("physics_pyramid_vs_bullet",
+                                turn<OurWorld>(pyramid(), false, kPyramidSteps),
+                                turn<RawWorld>(pyramid(), false, kPyramidSteps), kPyramidPairs) &&
     benchmark::RegisterBenchmark("physics_per_body", perBody)->Arg(100)->Arg(1000)->Arg(5000) !=
         nullptr;
 

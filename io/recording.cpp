@@ -14,9 +14,11 @@
 namespace {
 
 constexpr unsigned char kMagic[8] = {'V', 'A', 'R', 'N', 'E', 'R', 'E', 'C'};
-// Version 2 added the panel's command to each record; version 1 files still play.
-constexpr std::uint32_t kVersion = 2;
-constexpr std::size_t kHeaderSize = 24;    // magic, version, record size, mode, boxes
+// Version 2 added the panel's command to each record, version 3 the scene to
+// the header; version 1 and 2 files still play.
+constexpr std::uint32_t kVersion = 3;
+constexpr std::size_t kHeaderSizeV2 = 24;  // magic, version, record size, mode, boxes
+constexpr std::size_t kHeaderSize = 28;    // version 2's, then the scene
 constexpr std::size_t kRecordSizeV1 = 49;  // keys, look x and y, held, seconds, fps
 constexpr std::size_t kRecordSize = 62;    // version 1's, then panel op and three values
 constexpr std::size_t kTrailerSize = 8;    // frame count, CRC-32
@@ -24,6 +26,10 @@ constexpr std::uint32_t kMaxFrames = (kMaxRecordingFile - kHeaderSize - kTrailer
 
 std::size_t recordSizeOf(std::uint32_t version) {
     return version == 1 ? kRecordSizeV1 : kRecordSize;
+}
+
+std::size_t headerSizeOf(std::uint32_t version) {
+    return version < 3 ? kHeaderSizeV2 : kHeaderSize;
 }
 
 using Record = std::array<unsigned char, kRecordSize>;
@@ -64,16 +70,19 @@ std::uint32_t crcOf(std::uint32_t crc, const unsigned char* bytes, std::size_t s
 std::string problemOf(const unsigned char* p, std::size_t size) {
     if (size >= sizeof kMagic && !std::equal(kMagic, kMagic + sizeof kMagic, p))
         return "not a 3D-Varne recording (no VARNEREC at its start)";
-    if (size < kHeaderSize + kTrailerSize) return "truncated at " + std::to_string(size) + " bytes";
+    const std::string truncated = "truncated at " + std::to_string(size) + " bytes";
+    if (size < kHeaderSizeV2 + kTrailerSize) return truncated;
     const std::uint32_t version = readLE32(p + 8), recordSize = readLE32(p + 12);
-    if (version != 1 && version != kVersion)
+    if (version < 1 || version > kVersion)
         return "format version " + std::to_string(version) + ", this program reads versions 1 to " +
                std::to_string(kVersion);
+    const std::size_t headerSize = headerSizeOf(version);
+    if (size < headerSize + kTrailerSize) return truncated;
     const std::size_t expected = recordSizeOf(version);
     if (recordSize != expected)
         return "frame records of " + std::to_string(recordSize) + " bytes, expected " +
                std::to_string(expected);
-    const std::size_t frameBytes = size - kHeaderSize - kTrailerSize;
+    const std::size_t frameBytes = size - headerSize - kTrailerSize;
     if (frameBytes % expected != 0)
         return "truncated: " + std::to_string(size) + " bytes do not end on a whole frame";
     const std::uint32_t count = readLE32(p + size - 8), crc = readLE32(p + size - 4);
@@ -87,6 +96,11 @@ std::string problemOf(const unsigned char* p, std::size_t size) {
         return "mode " + std::to_string(mode) + " is not an entry of the launcher (0-8)";
     if (boxes < 0 || boxes > kMaxExtraBoxes)
         return std::to_string(boxes) + " extra boxes, not 0-" + std::to_string(kMaxExtraBoxes);
+    const std::int32_t scene = version < 3 ? 0 : std::int32_t(readLE32(p + 24));
+    if (scene < 0 || scene >= kSceneEntries)
+        return "scene " + std::to_string(scene) + " is not one of the " +
+               std::to_string(kSceneEntries) + " scenes (0-" + std::to_string(kSceneEntries - 1) +
+               ")";
     return "";
 }
 
@@ -109,7 +123,9 @@ bool RecordingWriter::Open(const std::string& path, const RecordingHeader& heade
     unsigned char bytes[kHeaderSize];
     std::copy(kMagic, kMagic + sizeof kMagic, bytes);
     writeLE32(writeLE32(bytes + 8, kVersion), kRecordSize);
-    writeLE32(writeLE32(bytes + 16, std::uint32_t(header.mode)), std::uint32_t(header.boxes));
+    unsigned char* p =
+        writeLE32(writeLE32(bytes + 16, std::uint32_t(header.mode)), std::uint32_t(header.boxes));
+    writeLE32(p, std::uint32_t(header.scene));
     if (write(bytes, sizeof bytes)) return true;
     Close(error);
     return false;
@@ -166,12 +182,13 @@ std::optional<Recording> ReadRecording(const std::string& path, std::string& err
     }
     const unsigned char* p = bytes.data.get();
     Recording recording;
-    recording.header = {std::int32_t(readLE32(p + 16)), std::int32_t(readLE32(p + 20))};
     const std::uint32_t version = readLE32(p + 8);
-    const std::size_t recordSize = recordSizeOf(version);
-    const std::size_t count = (bytes.size - kHeaderSize - kTrailerSize) / recordSize;
+    recording.header = {std::int32_t(readLE32(p + 16)), std::int32_t(readLE32(p + 20)),
+                        version < 3 ? 0 : std::int32_t(readLE32(p + 24))};
+    const std::size_t recordSize = recordSizeOf(version), headerSize = headerSizeOf(version);
+    const std::size_t count = (bytes.size - headerSize - kTrailerSize) / recordSize;
     recording.frames.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
-        recording.frames.push_back(decode(p + kHeaderSize + i * recordSize, version));
+        recording.frames.push_back(decode(p + headerSize + i * recordSize, version));
     return recording;
 }

@@ -1,6 +1,6 @@
 // A run's input recorded frame by frame, so a replay feeds the scene exactly
 // what it saw. The file is little-endian binary: a header (magic, format
-// version, record size, mode, boxes), one fixed-size record per frame, and a
+// version, record size, mode, boxes, scene), one fixed-size record per frame, and a
 // trailer (frame count, CRC-32 of everything before the CRC).
 #pragma once
 
@@ -14,6 +14,7 @@
 // What a run can ask for, and so what a recording may hold.
 constexpr int kLauncherEntries = 9;  // screen modes 0-8
 constexpr int kMaxExtraBoxes = 10000;
+constexpr int kSceneEntries = 6;  // the scenes physics/classic_scene.h names
 
 // A change made through the control panel, which the frame applies as it applies
 // a key press: op 0 is none; what the others and their values mean is the
@@ -36,6 +37,7 @@ struct FrameInput {
 struct RecordingHeader {
     std::int32_t mode = 0;   // the launcher entry the run used
     std::int32_t boxes = 0;  // the --boxes count
+    std::int32_t scene = 0;  // the scene the run started in (0, the demo's own, before version 3)
 };
 // Writes a recording as the run goes: the header at Open, one record per Append, and
 // a closing trailer (frame count and a checksum of everything before it) at Close. False (and
@@ -67,6 +69,7 @@ struct Recording {
     std::vector<FrameInput> frames;
 };
 // Reads and checks the whole file before anything plays: the magic, the format version (1,
-// without panel commands, or 2; another is refused naming it), the sizes, the trailer's frame
-// count and checksum. nullopt with a one-line `error` naming the file and what is wrong.
+// without panel commands, 2, without the scene, or 3; another is refused naming it), the sizes, the
+// trailer's frame count and checksum. nullopt with a one-line `error` naming the file and what is
+// wrong.
 std::optional<Recording> ReadRecording(const std::string& path, std::string& error);

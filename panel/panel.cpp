@@ -2,11 +2,14 @@
 
 #include "panel/panel_commands.h"
 #include "panel/panel_layout.h"
+#include "physics/classic_scene.h"
 #include "physics/newton_primitive.h"
 #include "platform/panel_input.h"
 #include "play/sim_clock.h"
 #include "play/spawned_bodies.h"
 
+#include <GL/gl.h>
+#include <GL/glext.h>
 #include <imgui.h>
 #include <imgui_impl_opengl2.h>
 
@@ -126,6 +129,13 @@ void plots(const PanelState& s) {
     if (s.physicsMs) plot("physics", *s.physicsMs);
 }
 
+// The scenes by name; choosing one shows it from its start.
+void scenes(const PanelState& s) {
+    if (!section("Scene", kSectionScene)) return;
+    int scene = s.scene;
+    if (ImGui::Combo("scene", &scene, kSceneNames, kSceneCount)) queue(kPanelScene, float(scene));
+}
+
 }  // namespace
 
 std::string PlotCaption(const FrameSeries& series) {
@@ -144,9 +154,13 @@ void DrawPanel(const PanelState& state, const std::string& layoutFile) {
     const ImVec2 display = ImGui::GetIO().DisplaySize;
     ImGui::SetNextWindowPos(ImVec2(display.x - kMargin, kMargin), ImGuiCond_FirstUseEver,
                             ImVec2(1, 0));
-    ImGui::SetNextWindowSize(ImVec2(kWidth, display.y - 2 * kMargin), ImGuiCond_FirstUseEver);
+    // As wide as its widgets need and as high as its open sections: drawing
+    // the panel costs by the pixels it covers. Opaque, as nothing under it is
+    // worth reading through it.
+    ImGui::SetNextWindowSizeConstraints(ImVec2(kWidth, 0), ImVec2(kWidth, display.y - 2 * kMargin));
+    ImGui::SetNextWindowBgAlpha(1);
     openNow = 0;
-    if (ImGui::Begin(kPanelTitle)) {
+    if (ImGui::Begin(kPanelTitle, nullptr, ImGuiWindowFlags_AlwaysAutoResize)) {
         ImGui::PushItemWidth(-kLabelWidth);
         simulation(state);
         spawn();
@@ -154,12 +168,16 @@ void DrawPanel(const PanelState& state, const std::string& layoutFile) {
         sound(state);
         view(state);
         plots(state);
+        scenes(state);
         KeepOpenPanelSections(openNow);
         ImGui::PopItemWidth();
     }
     ImGui::End();
     ImGui::Render();
+    // ImGui smooths its own edges; multisampling them again would only cost.
+    glDisable(GL_MULTISAMPLE_ARB);
     ImGui_ImplOpenGL2_RenderDrawData(ImGui::GetDrawData());
+    glEnable(GL_MULTISAMPLE_ARB);
 }
 
 void SetPanelShown(bool shown) {

@@ -23,6 +23,7 @@ struct PanelState {
     bool stats = false;
     const FrameSeries* frameMs = nullptr;
     const FrameSeries* physicsMs = nullptr;
+    int scene = 0;  // the scene shown, a number in kSceneNames
 };
 
 // Draws the panel over the frame drawn so far. The first call starts ImGui on

@@ -21,6 +21,7 @@ enum PanelOp : std::uint8_t {
     kPanelDebugParts,  // value[0]: the debug view's NewtonDebugPart bits
     kPanelStats,       // value[0]: 1 shows the statistics, 0 hides them
     kPanelScreenshot,  // as F12
+    kPanelScene,       // value[0]: the scene to show from its start, a number in kSceneNames
 };
 
 constexpr int kMaxSolverIterations = 50;

@@ -17,13 +17,13 @@ constexpr std::size_t kMaxLayoutFile = 64 << 10;
 // What ImGui writes for a window it has shown: a place on the display and a size.
 constexpr short kMinSize = 32, kMaxExtent = 16384;
 
-int openSections = kSectionsAll;
+int openSections = kSectionsAtFirst;
 
 void* openEntry(ImGuiContext*, ImGuiSettingsHandler*, const char* name) {
     return std::strcmp(name, "Sections") == 0 ? &openSections : nullptr;
 }
 
-// A line that is not "Open=<0-63>" leaves the sections as they were.
+// A line that is not "Open=<0-127>" leaves the sections as they were.
 void readLine(ImGuiContext*, ImGuiSettingsHandler*, void*, const char* line) {
     int bits = 0;
     char rest = 0;
@@ -44,7 +44,7 @@ bool sane(const ImGuiWindowSettings& s) {
 }  // namespace
 
 void RegisterPanelSections() {
-    openSections = kSectionsAll;
+    openSections = kSectionsAtFirst;
     ImGuiSettingsHandler handler;
     handler.TypeName = "3D-Varne";
     handler.TypeHash = ImHashStr("3D-Varne");
@@ -60,7 +60,7 @@ void ReadPanelLayout(const char* text, std::size_t size) {
     const ImGuiWindowSettings* panel = ImGui::FindWindowSettings(ImHashStr(kPanelTitle));
     if (!panel || sane(*panel)) return;
     ImGui::ClearIniSettings();
-    openSections = kSectionsAll;
+    openSections = kSectionsAtFirst;
 }
 
 void LoadPanelLayout(const std::string& file) {

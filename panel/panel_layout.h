@@ -14,7 +14,11 @@ enum PanelSection : int {
     kSectionSound = 8,
     kSectionView = 16,
     kSectionPlots = 32,
-    kSectionsAll = 63,
+    kSectionScene = 64,
+    kSectionsAll = 127,
+    // Only the simulation's controls at first: a short panel covers little of
+    // the scene, and every other section is a click away and remembered.
+    kSectionsAtFirst = kSectionSimulation,
 };
 
 // The panel's window, by the title ImGui keeps its settings under.

@@ -59,6 +59,9 @@ NewtonPrimitive* FindBody(int number);
 // the current state.
 extern float drawStepFraction;
 
+// The box every scene's world simulates in: a body whose origin leaves it stops.
+constexpr float kWorldMin[3] = {-200, -200, -200}, kWorldMax[3] = {200, 200, 200};
+
 // The scene's gravity, in units per second squared along -y.
 constexpr float kGravity = 9.8f;
 // What the panel's gravity slider sets: the scene's gravity times this (1 at the start).

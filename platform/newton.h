@@ -146,9 +146,10 @@ void NewtonDestroyJoint(const NewtonWorld* world, const NewtonJoint* joint);
 
 // ---- statistics ---------------------------------------------------------------------
 struct NewtonWorldStats {
-    int bodies;    // all bodies, static ones included
-    int awake;     // dynamic bodies simulated and not at rest
-    int contacts;  // contact points between touching bodies after the last step
+    int bodies;     // all bodies, static ones included
+    int awake;      // dynamic bodies simulated and not at rest
+    int contacts;   // contact points between touching bodies after the last step
+    float deepest;  // the deepest overlap of two bodies among those points, in units (0: none)
 };
 NewtonWorldStats NewtonWorldGetStats(const NewtonWorld* world);
 

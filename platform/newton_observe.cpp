@@ -3,6 +3,8 @@
 // drawer through the program's callbacks.
 #include "platform/newton_internal.h"
 
+#include <algorithm>
+
 using namespace newton_bt;
 
 namespace {
@@ -49,17 +51,21 @@ int modeOf(int parts) {
            (parts & kDebugJoints ? int(btIDebugDraw::DBG_DrawConstraints) : 0);
 }
 
-int contactPoints(const btCollisionDispatcher& dispatcher) {
-    int count = 0;
-    for (int i = 0; i < dispatcher.getNumManifolds(); ++i)
-        count += dispatcher.getManifoldByIndexInternal(i)->getNumContacts();
-    return count;
+// Counts the contact points into stats and finds the deepest (a negative distance is an overlap).
+void addContacts(const btCollisionDispatcher& dispatcher, NewtonWorldStats& stats) {
+    for (int i = 0; i < dispatcher.getNumManifolds(); ++i) {
+        const btPersistentManifold& manifold = *dispatcher.getManifoldByIndexInternal(i);
+        stats.contacts += manifold.getNumContacts();
+        for (int k = 0; k < manifold.getNumContacts(); ++k)
+            stats.deepest = std::max(stats.deepest, -manifold.getContactPoint(k).getDistance());
+    }
 }
 
 }  // namespace
 
 NewtonWorldStats NewtonWorldGetStats(const NewtonWorld* world) {
-    NewtonWorldStats stats{int(world->bodies.size()), 0, contactPoints(world->dispatcher)};
+    NewtonWorldStats stats{int(world->bodies.size()), 0, 0, 0};
+    addContacts(world->dispatcher, stats);
     for (const auto& body : world->bodies)
         stats.awake += NewtonBodyGetSleepingState(body.get()) == 0;
     return stats;

@@ -10,6 +10,7 @@
 #include "scene/frame_panel.h"
 #include "scene/frame_tools.h"
 #include "scene/help.h"
+#include "scene/scene_choice.h"
 #include "scene/setup.h"
 #include "scene/skybox.h"
 #include "scene/uniforms.h"
@@ -55,7 +56,7 @@ void moveLight() {
 
 void pushBox() {
     NewtonPrimitive* pushed = FindBody(kPushedBoxNode);
-    if (!pushed) return;
+    if (!pushed || ShownScene() != 0) return;
     NewtonBody* box = pushed->getBody();
     NewtonWorldUnfreezeBody(nWorld, box);
     const struct {
@@ -72,22 +73,29 @@ void pushBox() {
 // The thrown balls and the stress boxes, lit as the scene's bodies are. They
 // go first: the floor and the bodies behind them then fail the depth test
 // before their pixels are shaded, which is most of what 1000 boxes cost.
+// The stress boxes live in the demo's own world, and are drawn only with it.
 void drawAddedBodies() {
-    if (tools.balls.all().empty() && tools.stress.all().empty()) return;
+    const bool stress = !tools.stress.all().empty() && ShownScene() == 0;
+    if (tools.balls.all().empty() && !stress) return;
     setUniform("color", newV(0.6f, 0.5f, 0.05f));
     setUniform("isTex", 0);
     setUniform("dif", 0.7f);
-    tools.stress.draw(cam.eye());
+    if (stress) tools.stress.draw(cam.eye());
     tools.balls.draw();
 }
 
-void drawBodies() {
-    glBindShader(shd);
-    setViewMatrixUniform();
-    // The shipped shader takes the eye itself for highlights and reads no CamPos;
-    // it is still offered to shaders that do.
-    setUniform("CamPos", newV(cam.x, cam.y, cam.z));
-    drawAddedBodies();
+// Fixed bodies look as the floor does, moving ones as the demo's bodies.
+void drawClassicBodies(const ClassicScene& classic) {
+    setUniform("isTex", 0);
+    for (const auto& body : classic.bodies()) {
+        const bool fixed = body->mass == 0;
+        setUniform("color", fixed ? newV(0.3f, 0.7f, 0.15f) : newV(0.6f, 0.5f, 0.05f));
+        setUniform("dif", fixed ? 0.0f : 0.7f);
+        body->draw();
+    }
+}
+
+void drawDemoBodies() {
     setUniform("color", newV(0.3f, 0.7f, 0.15f));
     setUniform("isTex", 0);
     setUniform("dif", 0.0f);
@@ -98,6 +106,19 @@ void drawBodies() {
         setUniform("isTex", node->getData()->getType() == kModelBody ? 1 : 0);
         node->getData()->draw();
     }
+}
+
+void drawBodies() {
+    glBindShader(shd);
+    setViewMatrixUniform();
+    // The shipped shader takes the eye itself for highlights and reads no CamPos;
+    // it is still offered to shaders that do.
+    setUniform("CamPos", newV(cam.x, cam.y, cam.z));
+    drawAddedBodies();
+    if (const ClassicScene* classic = ShownClassicScene()) drawClassicBodies(*classic);
+    else drawDemoBodies();
+    setUniform("color", newV(0.6f, 0.5f, 0.05f));
+    setUniform("dif", 0.7f);
     for (const auto& body : tools.spawned.all()) {
         setUniform("isTex", body->getType() == kModelBody ? 1 : 0);
         body->draw();

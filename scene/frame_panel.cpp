@@ -13,6 +13,7 @@
 #include "play/play_tools.h"
 #include "scene/camera.h"
 #include "scene/frame_tools.h"
+#include "scene/scene_choice.h"
 #include "scene/setup.h"
 #include "sound/sound.h"
 
@@ -88,6 +89,7 @@ void ApplyPanelCommand(const PanelCommand& command) {
     case kPanelMute: muted = v[0] != 0, applyVolume(); break;
     case kPanelDebugParts: tools.debugParts = wholeWithin(v[0], 0, kDebugAll); break;
     case kPanelStats: tools.statsView = v[0] != 0; break;
+    case kPanelScene: ChooseScene(wholeWithin(v[0], 0, kSceneCount - 1)); break;
     default: break;  // none, or a screenshot: taken once the frame is drawn
     }
 }
@@ -107,6 +109,7 @@ void DrawPanelOverScene() {
     state.stats = tools.statsView;
     state.frameMs = &tools.frameMs;
     state.physicsMs = &tools.physicsMs;
+    state.scene = ShownScene();
     DrawPanel(state, PanelLayoutFile());
 }
 

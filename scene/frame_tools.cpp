@@ -8,6 +8,7 @@
 #include "render/png_file.h"
 #include "scene/camera.h"
 #include "scene/frame.h"
+#include "scene/scene_choice.h"
 #include "scene/setup.h"
 
 #include <GL/gl.h>
@@ -55,12 +56,13 @@ void drawCrosshair() {
 }  // namespace
 
 void ResetScene() {
-    tools.grab.release();
-    tools.balls.clear();
-    tools.spawned.clear();
-    tools.start.restore();
-    cam.toStartPose();
+    ShowScene(ShownScene());
     log_txt("Scene reset");
+}
+
+void ChooseScene(int index) {
+    ShowScene(index);
+    log_txt("Scene: %s", kSceneNames[ShownScene()]);
 }
 
 void ApplyToolKeys(const KeyPresses& presses) {
@@ -71,6 +73,7 @@ void ApplyToolKeys(const KeyPresses& presses) {
     if (presses[plat::VK_F4]) tools.debugParts = tools.debugParts ? 0 : kDebugAll;
     if (presses[plat::VK_F6]) tools.statsView = !tools.statsView;
     if (presses[plat::VK_F5]) ResetScene();
+    if (presses[plat::VK_F9]) ChooseScene((ShownScene() + 1) % kSceneCount);
     if (presses[plat::VK_LBUTTON]) tools.grab.take(nWorld, cam.eye(), cam.forward());
     if (presses[plat::VK_RBUTTON]) throwBall();
 }

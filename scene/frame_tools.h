@@ -7,10 +7,14 @@
 #include <string>
 
 // F2 pause, F3 step, F4 debug view, F5 reset, F6 statistics, F7 / F8 speed,
-// the left button taking a body and the right one throwing a ball.
+// F9 the next scene, the left button taking a body and the right one throwing a ball.
 void ApplyToolKeys(const KeyPresses& presses);
 // Bodies and camera back to their start; thrown balls and spawned bodies gone.
 void ResetScene();
+// Shows scene `index` of kSceneNames from its start, as ResetScene leaves a
+// scene, and logs its name. F9 chooses the one after the shown one (after the
+// last, the demo's own).
+void ChooseScene(int index);
 // Keeps the held body at its distance along the view; lets it go once the
 // left button is up. After the camera has moved for the frame.
 void MoveHeldBody();

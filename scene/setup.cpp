@@ -88,9 +88,6 @@ void logWhatRunsUnderneath() {
     log_txt("Audio device: %s", audio.empty() ? "none, the demo runs silent" : audio.c_str());
 }
 
-// The box the engine simulates in: a body whose origin leaves it stops.
-constexpr float kWorldMin[3] = {-200, -200, -200}, kWorldMax[3] = {200, 200, 200};
-
 // Names a model that reaches outside the world box, with its size: one much larger than the
 // box surrounds the camera and the floor, one placed outside it is never simulated, and
 // either may never be seen.

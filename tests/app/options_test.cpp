@@ -33,6 +33,8 @@ TEST(Options, LinesRunStopOrAreRefusedWithTheirFaultOnTheFirstLine) {
         {{"--fixed-step", "nan"}, 2, "3d-varne: --fixed-step: 'nan' is not"},
         {{"--fixed-step", "1.0001"}, 2, "3d-varne: --fixed-step: '1.0001' is not"},
         {{"--boxes", "10001"}, 2, "3d-varne: --boxes: '10001' is not"},
+        {{"--scene", "Pyramid"}, 2, "3d-varne: --scene: 'Pyramid' is not a scene (varne, pyramid"},
+        {{"--replay", "a", "--scene", "wall"}, 2, "3d-varne: --replay cannot be used with --scene"},
         {{"--screenshot="}, 2, "3d-varne: --screenshot: '' is not a file name\n"},
         {{"--frame", "10"}, 2, "3d-varne: unrecognized option '--frame'\n"},
         {{"--frames"}, 2, "3d-varne: option '--frames' requires an argument\n"},
@@ -47,8 +49,8 @@ TEST(Options, LinesRunStopOrAreRefusedWithTheirFaultOnTheFirstLine) {
         if (c.exitCode == 2) EXPECT_EQ(result.message.find('\n') + 1, result.message.find("Usage"));
     }
     EXPECT_TRUE(parse({}).run && parse({}).options == RunOptions());
-    const RunOptions most{8, 100000000, "s.png", 1, 10000, "r.rec", ""};
+    const RunOptions most{8, 100000000, "s.png", 1, 10000, 5, "r.rec", ""};
     EXPECT_TRUE(parse({"--mode", "8", "--frames=100000000", "--screenshot", "s.png", "--fixed-step",
-                       "1", "--boxes", "10000", "--record", "r.rec"})
+                       "1", "--boxes", "10000", "--scene", "wall", "--record", "r.rec"})
                     .options == most);
 }

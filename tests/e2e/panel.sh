@@ -18,7 +18,7 @@ rms_from() { sox music.wav -n trim "$1" stat 2>&1 | awk '/RMS     amplitude/ {pr
 
 export XDG_CONFIG_HOME=$WORK/config
 mkdir -p config/3d-varne
-printf '[Window][3D-Varne panel (Tab hides it)]\nPos=-9999,12\nSize=0,x\n\n[3D-Varne][Sections]\nOpen=99\n' \
+printf '[Window][3D-Varne panel (Tab hides it)]\nPos=-9999,12\nSize=0,x\n\n[3D-Varne][Sections]\nOpen=999\n' \
   >config/3d-varne/panel.ini
 printf '[general]\nsample-type = int16\nchannels = stereo\n[wave]\nfile = %s/music.wav\n' "$WORK" >alsoft.ini
 cp -r "$SRC/data" data
@@ -43,12 +43,14 @@ above "$(awk -v a="$before" -v b="$after" 'BEGIN {print a - b}')" 0.1 ||
 xdotool mousedown 3; sleep 0.3; xdotool mouseup 3; sleep 1.5
 above "$(share 60x60+370+270 'r>0.4 && g>0.3 && b<0.25')" 0.05 || fail "the ball left the view's line"
 press Tab
+click 80 149  # opens Spawn: a damaged layout leaves only Simulation open
 for n in 1 2 3 4 5; do click 29 209; done  # Spawn, one box a click
 [ "$(bodies 3)" = $(($(bodies 1) + 2)) ] ||
   fail "three spawns did not count three more bodies: $(grep Spawned log.txt | xargs)"
 loud=$(rms_from 0)
-drag_to_left 164 289  # music volume
-click 16 309          # mute
+click 80 249          # opens Sound, below the closed Light
+drag_to_left 164 269  # music volume
+click 16 289          # mute
 sleep 0.5
 quiet_from=$(wav_seconds)
 sleep 2

@@ -29,16 +29,25 @@ auto bitsOf(const FrameInput& f) {
                       f.panel.op, std::bit_cast<std::array<std::uint32_t, 3>>(f.panel.value));
 }
 
-// The bytes of a version-1 recording of oddFrames (the record as version 2's
-// without the panel's 13 bytes), as the previous release wrote it.
+std::string withCrc(const std::string& bytes) {
+    const auto crc =
+        std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), uInt(bytes.size())));
+    return bytes + std::string({char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)});
+}
+
+// The bytes of a version-2 recording of oddFrames (version 3's header without
+// the scene), and of a version-1 one (the record as version 2's without the
+// panel's 13 bytes), as the releases before wrote them.
+std::string versionTwoOf(const std::string& v3) {
+    std::string v2 = v3.substr(0, 24) + v3.substr(28, v3.size() - 32);
+    v2[8] = 2;
+    return withCrc(v2);
+}
 std::string versionOneOf(const std::string& v2) {
     std::string v1 = v2.substr(0, 24);
     v1[8] = 1, v1[12] = 49;
     for (std::size_t at = 24; at + 8 < v2.size(); at += 62) v1 += v2.substr(at, 49);
-    v1 += v2.substr(v2.size() - 8, 4);
-    const auto crc =
-        std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(v1.data()), uInt(v1.size())));
-    return v1 + std::string({char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)});
+    return withCrc(v1 + v2.substr(v2.size() - 8, 4));
 }
 
 void writeRecording(RecordingHeader header) {
@@ -53,20 +62,26 @@ void writeRecording(RecordingHeader header) {
 
 TEST(Recording, FramesComeBackBitForBitAndTheFileEndsWithTheCrcOfAllBefore) {
     TempDir dir;
-    writeRecording({8, 10000});
+    writeRecording({8, 10000, 5});
     std::string error;
     const auto read = ReadRecording("run.rec", error);
     ASSERT_TRUE(read) << error;
-    EXPECT_EQ(std::pair(read->header.mode, read->header.boxes), std::pair(8, 10000));
+    EXPECT_EQ(std::tuple(read->header.mode, read->header.boxes, read->header.scene),
+              std::tuple(8, 10000, 5));
     ASSERT_EQ(read->frames.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(bitsOf(read->frames[i]), bitsOf(oddFrames()[i]));
     const std::string bytes = readFile("run.rec");
-    ASSERT_EQ(bytes.size(), 156u);  // a 24-byte header, two 62-byte frames, an 8-byte trailer
-    const auto crc = std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), 152));
-    EXPECT_EQ(bytes.substr(152),
-              std::string({char(crc), char(crc >> 8), char(crc >> 16), char(crc >> 24)}));
+    ASSERT_EQ(bytes.size(), 160u);  // a 28-byte header, two 62-byte frames, an 8-byte trailer
+    EXPECT_EQ(bytes, withCrc(bytes.substr(0, 156)));
+    // A version-2 file gives the same frames in the demo's own scene.
+    writeFile("v2.rec", versionTwoOf(bytes));
+    const auto v2 = ReadRecording("v2.rec", error);
+    ASSERT_TRUE(v2) << error;
+    EXPECT_EQ(std::tuple(v2->header.mode, v2->header.boxes, v2->header.scene),
+              std::tuple(8, 10000, 0));
+    for (std::size_t i = 0; i < 2; ++i) EXPECT_EQ(bitsOf(v2->frames[i]), bitsOf(oddFrames()[i]));
     // A version-1 file gives the same frames, without panel commands.
-    writeFile("v1.rec", versionOneOf(bytes));
+    writeFile("v1.rec", versionOneOf(versionTwoOf(bytes)));
     const auto v1 = ReadRecording("v1.rec", error);
     ASSERT_TRUE(v1) << error;
     ASSERT_EQ(v1->frames.size(), 2u);
@@ -79,7 +94,7 @@ TEST(Recording, FramesComeBackBitForBitAndTheFileEndsWithTheCrcOfAllBefore) {
 
 TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
     TempDir dir;
-    // Header 0-23 (magic, version, record size, mode, boxes), frames 24-147, count, CRC.
+    // Header 0-27 (magic, version, record size, mode, boxes, scene), frames 28-151, count, CRC.
     // The file is cut to `length` after `flip` is XOR-ed into byte `at`.
     const struct {
         RecordingHeader header;
@@ -88,15 +103,17 @@ TEST(Recording, EachDamageIsRefusedWithItsOwnLineAndAFailedWriteIsReported) {
         const char* refusal;
     } cases[] = {
         {{0, 0}, 10, 0, 0, "run.rec: truncated at 10 bytes"},
-        {{0, 0}, 153, 0, 0, "run.rec: truncated: 153 bytes"},
-        {{0, 0}, 156, 0, 0x01, "run.rec: not a 3D-Varne recording"},
-        {{0, 0}, 156, 8, 0x01, "run.rec: format version 3, this program reads versions 1 to 2"},
-        {{0, 0}, 156, 8, 0x03, "run.rec: frame records of 62 bytes, expected 49"},  // version 1
-        {{0, 0}, 156, 12, 0x03, "run.rec: frame records of 61 bytes, expected 62"},
-        {{0, 0}, 156, 148, 0x01, "run.rec: the trailer counts 3 frames, the file holds 2"},
-        {{0, 0}, 156, 60, 0x10, "run.rec: damaged: the checksum"},
-        {{9, 0}, 156, 0, 0, "run.rec: mode 9 is not an entry of the launcher"},
-        {{0, 10001}, 156, 0, 0, "run.rec: 10001 extra boxes"},
+        {{0, 0}, 35, 0, 0, "run.rec: truncated at 35 bytes"},
+        {{0, 0}, 157, 0, 0, "run.rec: truncated: 157 bytes"},
+        {{0, 0}, 160, 0, 0x01, "run.rec: not a 3D-Varne recording"},
+        {{0, 0}, 160, 8, 0x07, "run.rec: format version 4, this program reads versions 1 to 3"},
+        {{0, 0}, 160, 8, 0x02, "run.rec: frame records of 62 bytes, expected 49"},  // version 1
+        {{0, 0}, 160, 12, 0x03, "run.rec: frame records of 61 bytes, expected 62"},
+        {{0, 0}, 160, 152, 0x01, "run.rec: the trailer counts 3 frames, the file holds 2"},
+        {{0, 0}, 160, 60, 0x10, "run.rec: damaged: the checksum"},
+        {{9, 0}, 160, 0, 0, "run.rec: mode 9 is not an entry of the launcher"},
+        {{0, 10001}, 160, 0, 0, "run.rec: 10001 extra boxes"},
+        {{0, 0, 6}, 160, 0, 0, "run.rec: scene 6 is not one of the 6 scenes (0-5)"},
     };
     std::string error;
     for (const auto& c : cases) {
