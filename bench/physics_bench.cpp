@@ -12,6 +12,7 @@
 #include "bench/ratio.h"
 #include "physics/classic_scene.h"
 #include "platform/newton.h"
+#include "platform/newton_contact_solver.h"
 #include "render/md2.h"
 
 #include <BulletCollision/CollisionShapes/btConvexHullShape.h>
@@ -241,7 +242,6 @@ public:
     explicit RawWorld(const std::vector<BodySpec>& specs) {
         dynamics.setGravity(btVector3(0, -kGravity, 0));
         configuration.setConvexConvexMultipointIterations(3, 3);
-        dynamics.getSolverInfo().m_splitImpulsePenetrationThreshold = 0;  // as our world has it
         for (const BodySpec& body : specs) add(body);
     }
     ~RawWorld() {
@@ -305,7 +305,7 @@ private:
     btDefaultCollisionConfiguration configuration;
     btCollisionDispatcher dispatcher{&configuration};
     btDbvtBroadphase broadphase;
-    btSequentialImpulseConstraintSolver solver;
+    newton_bt::ContactSolver solver;  // as our world has it
     btDiscreteDynamicsWorld dynamics{&dispatcher, &broadphase, &solver, &configuration};
     std::vector<std::unique_ptr<btCollisionShape>> shapes;
     std::vector<std::unique_ptr<btRigidBody>> bodies;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "platform/newton.h"
+#include "platform/newton_contact_solver.h"
 
 #include <btBulletDynamicsCommon.h>
 
@@ -86,7 +87,7 @@ struct NewtonWorld {
     btDefaultCollisionConfiguration configuration;
     btCollisionDispatcher dispatcher{&configuration};
     btDbvtBroadphase broadphase;
-    btSequentialImpulseConstraintSolver solver;
+    newton_bt::ContactSolver solver;
     btDiscreteDynamicsWorld dynamics{&dispatcher, &broadphase, &solver, &configuration};
     btVector3 boxMin{-1000, -1000, -1000}, boxMax{1000, 1000, 1000};
     std::vector<std::unique_ptr<NewtonCollision>> shapes;

@@ -75,10 +75,6 @@ NewtonWorld::NewtonWorld() {
     // A round or hull body meeting another gets a full contact patch in one
     // step rather than point by point, so a cylinder dropped level lands level.
     configuration.setConvexConvexMultipointIterations(3, 3);
-    // Overlapping bodies are pushed apart by moving them (Bullet's split
-    // impulse), never by adding speed, however shallow the overlap: a bounce
-    // then follows the restitution alone, whatever the depth its step found.
-    dynamics.getSolverInfo().m_splitImpulsePenetrationThreshold = 0;
     dynamics.setInternalTickCallback(beforeStep, this, true);
     dynamics.setInternalTickCallback(afterStep, this, false);
 }
