@@ -8,10 +8,11 @@
 class NewtonCylinder : public NewtonPrimitive {
 public:
     // Without a description file (null) the cylinder is simulated as usual but not drawn.
-    // exactInertia takes the mass matrix from the shape; else it is a solid box's
-    // of edges radius, height and 1, as the scene's own cylinder always had it.
+    // exactInertia takes the mass matrix from the shape, as every body the
+    // viewer adds has it; else it is a solid box's of edges radius, height and
+    // 1, as the scene's own cylinder always had it.
     NewtonCylinder(NewtonWorld* world, const char* descFile, Vertex position, float mass,
-                   float radius, float height, bool exactInertia = false);
+                   float radius, float height, bool exactInertia = true);
     void draw() override;
 
     CMD2Model model;

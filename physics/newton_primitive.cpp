@@ -5,7 +5,7 @@
 #include <GL/gl.h>
 
 NewtonPrimitive::NewtonPrimitive(NewtonWorld* w, float m)
-    : matrix(GetIdentityMatrix()), mass(m), world(w) {
+    : matrix(GetIdentityMatrix()), drawn(matrix), mass(m), world(w) {
     log_txt("Newton Primitive initialized...");
 }
 
@@ -72,7 +72,13 @@ Vertex NewtonPrimitive::getPosition() {
 
 void NewtonPrimitive::multGLMatrix() {
     fetchMatrix();
-    glMultMatrixf(matrix.m);
+    glMultMatrixf(drawMatrix().m);
+}
+
+const Matrix& NewtonPrimitive::drawMatrix() {
+    drawn = matrix;
+    if (body) NewtonBodyGetDrawMatrix(body, drawStepFraction, drawn.m);
+    return drawn;
 }
 
 NewtonPrimitive* FindBody(int number) {
@@ -80,6 +86,7 @@ NewtonPrimitive* FindBody(int number) {
     return node ? node->getData() : nullptr;
 }
 
+float drawStepFraction = 1.0f;
 float gravityScale = 1.0f;
 
 void gravitation(const NewtonBody* body) {

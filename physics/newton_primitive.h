@@ -23,13 +23,17 @@ public:
     void initBody(bool convex);
     // The body's current position, also refreshing matrix.
     Vertex getPosition();
-    // Multiplies the current GL matrix by the body's current transform.
+    // Multiplies the current GL matrix by the body's transform as drawn.
     void multGLMatrix();
+    // The body's transform as drawn: drawStepFraction of the way through the
+    // last physics step (matrix, the current one, when the body was never made).
+    const Matrix& drawMatrix();
     NewtonBody* getBody() const { return body; }
     int getType() const { return type; }
     virtual void draw() {}
 
-    Matrix matrix;
+    Matrix matrix;  // the current transform, as the last getPosition or draw fetched it
+    Matrix drawn;   // as drawMatrix last worked it out
     Vertex size{0, 0, 0};
     NewtonBody* body = nullptr;
     NewtonCollision* collision = nullptr;
@@ -48,6 +52,12 @@ extern LinkedList<NewtonPrimitive*> NewtonObjects;
 // The body listed in NewtonObjects under number (the floor, at the head, has
 // none), or null when no body is.
 NewtonPrimitive* FindBody(int number);
+
+// How far through the last physics step bodies are drawn: from 0, the state
+// before it, to 1 (the start value), the state after it. Each frame sets it
+// from the time its clock left over, for drawing only: everything else sees
+// the current state.
+extern float drawStepFraction;
 
 // The box every scene's world simulates in: a body whose origin leaves it stops.
 constexpr float kWorldMin[3] = {-200, -200, -200}, kWorldMax[3] = {200, 200, 200};

@@ -56,6 +56,7 @@ NewtonBody* NewtonCreateBody(const NewtonWorld* world, const NewtonCollision* co
     info.m_friction = kFriction;
     info.m_restitution = kRestitution;
     body->rigid = std::make_unique<btRigidBody>(info);
+    body->rigid->setUserPointer(body.get());
     fitShape(*body);
     NewtonBody* handle = body.get();
     writable(world)->bodies.push_back(std::move(body));
@@ -106,6 +107,7 @@ void NewtonBodySetCentreOfMass(const NewtonBody* body, const float* com) {
         const btVector3 moved = origin.getBasis() * (b.com - oldCom);
         b.rigid->setLinearVelocity(b.rigid->getLinearVelocity() +
                                    b.rigid->getAngularVelocity().cross(moved));
+        rememberStepStart(b);
     });
     shiftJointFrames(b, oldCom);
 }
@@ -118,6 +120,7 @@ void NewtonBodyGetCentreOfMass(const NewtonBody* body, float* com) { put(body->c
 void NewtonBodySetMatrix(const NewtonBody* body, const float* matrix) {
     NewtonBody& b = writableBody(body);
     b.rigid->setCenterOfMassTransform(fromGL(matrix) * shift(b.com));
+    rememberStepStart(b);  // drawn where it was put, not on the way there
     b.lastFinite = fromGL(matrix);
     b.broken = false;
     if (b.inWorld) b.world->dynamics.updateSingleAabb(b.rigid.get());
@@ -127,6 +130,15 @@ void NewtonBodySetMatrix(const NewtonBody* body, const float* matrix) {
 
 void NewtonBodyGetMatrix(const NewtonBody* body, float* matrix) {
     toGL(originFrame(*body), matrix);
+}
+
+void NewtonBodyGetDrawMatrix(const NewtonBody* body, float fraction, float* matrix) {
+    const btTransform& now = body->rigid->getCenterOfMassTransform();
+    const btTransform& before = body->previous;
+    const btScalar f = std::clamp(fraction, 0.0f, 1.0f);
+    const btTransform between(before.getRotation().slerp(now.getRotation(), f),
+                              before.getOrigin().lerp(now.getOrigin(), f));
+    toGL(btTransform(between.getBasis(), between(-body->com)), matrix);
 }
 
 void NewtonBodySetForceAndTorqueCallback(const NewtonBody* body,

@@ -23,6 +23,12 @@ btTransform originFrame(const NewtonBody& body) {
     return btTransform(rigid.getBasis(), rigid(-body.com));
 }
 
+void rememberStepStart(NewtonBody& body) {
+    body.previous = body.rigid->getCenterOfMassTransform();
+    body.previousVelocity = body.rigid->getLinearVelocity();
+    body.previousOmega = body.rigid->getAngularVelocity();
+}
+
 bool insideBox(const NewtonWorld& world, const btVector3& p) {
     const btVector3 &lo = world.boxMin, &hi = world.boxMax;
     return p.x() >= lo.x() && p.y() >= lo.y() && p.z() >= lo.z() && p.x() <= hi.x() &&

@@ -78,7 +78,8 @@ float NewtonHingeGetJointOmega(const NewtonJoint* hinge) {
 }
 
 // From angle' = angle + omega dt + alpha dt^2 (the step's new speed moves it),
-// the shorter way round.
+// the shorter way round. The motor reaches that speed; Bullet then turns the
+// body by at most pi/4 a step (ANGULAR_MOTION_THRESHOLD), shortening larger moves.
 float NewtonHingeCalculateStopAlpha(const NewtonJoint* hinge,
                                     const NewtonHingeSliderUpdateDescTag* desc, float angle) {
     const float dt = desc->m_timestep;

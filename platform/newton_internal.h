@@ -8,6 +8,7 @@
 #pragma once
 
 #include "platform/newton.h"
+#include "platform/newton_contact_solver.h"
 
 #include <btBulletDynamicsCommon.h>
 
@@ -15,6 +16,9 @@
 #include <vector>
 
 namespace newton_bt {
+
+constexpr float kStep = kNewtonStepSeconds;
+constexpr int kMaxSteps = kNewtonMaxSteps;
 
 // Collision margin kept inside boxes, cylinders and hulls, in world units.
 constexpr float kMargin = 0.04f;
@@ -54,6 +58,12 @@ struct NewtonBody {
     bool inWorld = false;  // added to Bullet's world; false once the origin left the world box
     btTransform lastFinite = btTransform::getIdentity();  // origin frame after the last sound step
     bool broken = false;  // taken out because its motion stopped being finite numbers
+    // The rigid frame and velocities before the last internal step: drawing
+    // goes between that frame and the current one, and the rest rule asks
+    // whether the step changed the velocities.
+    btTransform previous = btTransform::getIdentity();
+    btVector3 previousVelocity{0, 0, 0}, previousOmega{0, 0, 0};
+    bool touching = false;  // had a contact point after the step (worked out by the rest rule)
 
     bool dynamic() const { return mass > 0; }
 };
@@ -77,7 +87,7 @@ struct NewtonWorld {
     btDefaultCollisionConfiguration configuration;
     btCollisionDispatcher dispatcher{&configuration};
     btDbvtBroadphase broadphase;
-    btSequentialImpulseConstraintSolver solver;
+    newton_bt::ContactSolver solver;
     btDiscreteDynamicsWorld dynamics{&dispatcher, &broadphase, &solver, &configuration};
     btVector3 boxMin{-1000, -1000, -1000}, boxMax{1000, 1000, 1000};
     std::vector<std::unique_ptr<NewtonCollision>> shapes;
@@ -114,6 +124,10 @@ void destroyJointsOf(NewtonBody& body);
 
 // Called inside each internal step, before Bullet integrates it.
 void runHingeCallbacks(NewtonWorld& world, float step);
+// Remembers the body's frame and velocities before a step; placed, it starts there.
+void rememberStepStart(NewtonBody& body);
+// After each step: a slow body that nothing holds does not count towards rest.
+void keepUnheldBodiesAwake(NewtonWorld& world);
 // Keeps held bodies awake and damps their spin.
 void steadyGrabbedBodies(NewtonWorld& world);
 // Moves the joint frames fixed to the body when its centre of mass moves.

@@ -24,6 +24,7 @@ void beforeStep(btDynamicsWorld* dynamics, btScalar step) {
     NewtonWorld& world = worldOf(dynamics);
     for (const auto& body : world.bodies) {
         if (!body->inWorld || !body->dynamic()) continue;
+        rememberStepStart(*body);
         body->rigid->clearForces();
         if (body->forceCallback) body->forceCallback(body.get());
     }
@@ -44,6 +45,7 @@ void stop(NewtonBody& body) {
     setInWorld(body, false);
     body.rigid->setLinearVelocity(btVector3(0, 0, 0));
     body.rigid->setAngularVelocity(btVector3(0, 0, 0));
+    rememberStepStart(body);  // drawn standing still
 }
 
 // A body whose motion stopped being finite goes back to its last finite
@@ -63,6 +65,7 @@ void afterStep(btDynamicsWorld* dynamics, btScalar) {
         body->lastFinite = originFrame(*body);
         if (!insideBox(world, body->lastFinite.getOrigin())) stop(*body);
     }
+    keepUnheldBodiesAwake(world);
 }
 
 }  // namespace
@@ -127,3 +130,4 @@ void NewtonUpdateSteps(const NewtonWorld* world, int steps) {
     for (int i = 0; i < steps; ++i)
         writable(world)->dynamics.stepSimulation(kNewtonStepSeconds, 1, kNewtonStepSeconds);
 }
+

@@ -2,6 +2,8 @@
 // and how many of the physics engine's fixed steps that makes.
 #pragma once
 
+#include "platform/newton.h"
+
 #include <string>
 
 class SimClock {
@@ -29,6 +31,10 @@ public:
     // stays under one step. Counted in floats as the engine's own NewtonUpdate
     // counts, so that a frame taking every step due steps exactly as it would.
     int stepsDue(float frameSeconds);
+    // The time not yet stepped as a share of a step, 0 to below 1: how far
+    // through the last step bodies are drawn, so that each frame shows the
+    // motion up to its own time, one step late, and not up to the last step.
+    float stepFraction() const { return unstepped / kNewtonStepSeconds; }
     // "PAUSED", "speed 1/4x", "PAUSED  speed 1/2x"; empty when running at full speed.
     std::string status() const;
 

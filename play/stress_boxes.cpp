@@ -27,7 +27,7 @@ void StressBoxes::draw(Vertex eye) {
     batched.clear();
     for (const auto& box : boxes) {
         box->getPosition();  // takes the box's current pose into its matrix
-        batched.push_back({&box->matrix, box->size});
+        batched.push_back({&box->drawMatrix(), box->size});
     }
     batch.draw(batched, eye);
 }

@@ -16,7 +16,7 @@ class StressBoxes {
 public:
     // Adds count boxes of mass 1 to the world.
     void drop(NewtonWorld* world, int count);
-    // Draws every box in one batch, at its current pose.
+    // Draws every box in one batch, where drawing between steps puts it.
     void draw(Vertex eye);
     const std::vector<std::unique_ptr<NewtonBox>>& all() const { return boxes; }
     void clear() { boxes.clear(); }

@@ -219,6 +219,7 @@ int DrawGLScene(FrameScript* script) {
     const Clock::time_point physicsStart = Clock::now();
     input.steps = std::uint8_t(takeSteps(due, physicsStart));
     const Clock::time_point physicsEnd = Clock::now();
+    drawStepFraction = tools.clock.stepFraction();
     if (script) script->stepped(input);
     const bool shot = presses[plat::VK_F12] || input.panel.op == kPanelScreenshot;
     if (keys[plat::VK_F1]) {

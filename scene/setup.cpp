@@ -114,16 +114,18 @@ void createModel() {
     reportModelOutsideWorld(*model, descFile);
 }
 
+// The sphere and the cylinder take a box's inertia over their size (false), as
+// the scene always had them; bodies the viewer adds take their shape's.
 void createBodies() {
     log_txt("initializing NewtonObjects...");
     NewtonObjects.setData(new NewtonBox(nWorld, newV(0, 0, 0), 0, 150, 10, 150));
     NewtonObjects.add(new NewtonCylinder(nWorld, settings->getSetting("CYLINDER_MODEL"),
-                                         newV(2, 50, 0), 10, 5, 6),
+                                         newV(2, 50, 0), 10, 5, 6, false),
                       kCylinderNode);
     NewtonObjects.add(new NewtonBox(nWorld, newV(0, 100, 0), 20, 10), kHingeChildNode);
     NewtonObjects.add(new NewtonBox(nWorld, newV(0, 20, 20), 10, 5), kPushedBoxNode);
     NewtonObjects.add(new NewtonBox(nWorld, newV(6, 130, 5), 10, 6), kHingeParentNode);
-    NewtonObjects.add(new NewtonSphere(nWorld, newV(-20, 10, -20), 10, 6), kSphereNode);
+    NewtonObjects.add(new NewtonSphere(nWorld, newV(-20, 10, -20), 10, 6, false), kSphereNode);
     if (settings->IsSet("TEST_MODEL")) createModel();
 }
 

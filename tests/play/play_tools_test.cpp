@@ -156,8 +156,28 @@ TEST_F(PlayPhysics, StepsDueAreTheEnginesOwnAndStepsNotTakenAreDropped) {
     EXPECT_TRUE(budget.allows(5, 1000));
 }
 
-// A ball leaves just ahead of the eye at 40 units/s along the view; the 201st
-// throw removes the first ball.
+// At 144 frames a second and steps of 1/120 s, drawn as stepped, one frame in
+// six would not move. Drawn between steps, a cube falling from rest goes lower
+// in every frame once a step is taken, and never more than one step behind
+// the exact drop g t^2 / 2.
+TEST_F(PlayPhysics, ABodyIsDrawnBetweenStepsLowerInEveryFrameAt144Hz) {
+    SimClock clock;
+    NewtonBox cube(world, newV(0, 100, 0), 1, 2);
+    float last = 100;
+    for (int frame = 1; frame <= 144; ++frame) {
+        NewtonUpdateSteps(world, clock.stepsDue(1.0f / 144));
+        drawStepFraction = clock.stepFraction();  // as the frame does
+        const float drawn = cube.drawMatrix().m[13];
+        const double late = std::max(0.0, frame / 144.0 - kNewtonStepSeconds);  // one step
+        EXPECT_TRUE(frame == 1 || drawn < last) << "frame " << frame;
+        EXPECT_LE(drawn, 100 - kGravity / 2 * late * late + 1e-4) << "frame " << frame;
+        last = drawn;
+    }
+    drawStepFraction = 1;
+}
+
+// A ball leaves just ahead of the eye at 40 units/s along the view, with a
+// solid sphere's inertia 2/5 m r^2; the 201st throw removes the first ball.
 TEST_F(PlayPhysics, ThrownBallsFlyAlongTheViewAndTheOldestGoesFirst) {
     ThrownBalls balls;
     const Vertex eye = newV(0, 50, 0), along = newV(0.6f, 0, -0.8f);
@@ -167,6 +187,9 @@ TEST_F(PlayPhysics, ThrownBallsFlyAlongTheViewAndTheOldestGoesFirst) {
     NewtonBodyGetVelocity(first, v);
     EXPECT_TRUE(std::fabs(v[0] - 24) < 1e-4f && std::fabs(v[2] + 32) < 1e-4f);
     EXPECT_GT(balls.all().front()->getPosition().x, 0);
+    float mass, inertia[3];
+    NewtonBodyGetMassMatrix(first, &mass, &inertia[0], &inertia[1], &inertia[2]);
+    EXPECT_NEAR(inertia[1], 0.4f * 5 * 1.5f * 1.5f, 1e-4f);
     for (std::size_t i = 1; i < ThrownBalls::kMax; ++i) balls.throwFrom(world, eye, along);
     EXPECT_EQ(balls.nextToGo(), first);
     balls.throwFrom(world, eye, along);

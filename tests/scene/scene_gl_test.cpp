@@ -20,7 +20,8 @@ static std::string glText(GLenum name) { return reinterpret_cast<const char*>(gl
 // After its own lines the set-up names what runs underneath: the driver of the
 // current context, the engine by pkg-config's version, OpenAL Soft's null output.
 // Then the floor's top is at y = 5: the box of edge 5 comes to rest at 7.5, the
-// ball of radius 6 at 11; the hinge holds its two boxes 31 apart.
+// ball of radius 6 at 11; the hinge holds its two boxes 31 apart. The ball
+// (mass 10) keeps the inertia of a box of edge 6, m (6^2 + 6^2) / 12 = 60.
 TEST(Scene, TheLogNamesWhatRunsUnderneathAndBodiesFallToRestOnTheFloor) {
     SceneRun run(SceneRun::RepositoryConfig(false));
     ASSERT_TRUE(run.ready());
@@ -34,6 +35,9 @@ TEST(Scene, TheLogNamesWhatRunsUnderneathAndBodiesFallToRestOnTheFloor) {
         found = log.find("\n" + line, found);
         ASSERT_NE(found, std::string::npos) << "missing in order: " << line << "\n" << log;
     }
+    float m, i[3];
+    NewtonBodyGetMassMatrix(NewtonObjects.find(5)->getData()->getBody(), &m, &i[0], &i[1], &i[2]);
+    EXPECT_TRUE(i[0] == 60 && i[1] == 60 && i[2] == 60);
     run.frames(8 * 30, 1.0 / 30);
     EXPECT_NEAR(at(3).y, 7.5f, 0.1f);
     EXPECT_NEAR(at(5).y, 11.0f, 0.1f);
