@@ -1,10 +1,8 @@
-// The scene's bodies on the physics engine, against mechanics formulas: free
-// fall, mass matrices, resting heights, a push, the hinge, and motion that
-// turns non-finite.
-//
-// Tolerances follow from the engine's fixed internal steps (at most 1/100 s):
-// a frame's time is simulated up to one step late, and velocity is integrated
-// before position, which adds g t h / 2 to a fall after t seconds.
+// The scene's bodies on the physics engine, against mechanics formulas: a
+// throw, pendulums, rolling, bounces, mass matrices, resting heights, a push,
+// the hinge, and motion that turns non-finite. (A fall over uneven frames is
+// play_tools_test's: NewtonUpdate steps as the clock does, the clock keeps real
+// time, and the throw below keeps to g.)
 #include "physics/newton_box.h"
 #include "physics/newton_cylinder.h"
 #include "physics/newton_sphere.h"
@@ -22,25 +20,6 @@
 using namespace testing_support;
 
 using Physics = PhysicsWorld;
-
-// The drop g t^2 / 2 after t seconds (g = 9.8), within g t h / 2 plus the g t h
-// of a step still waiting (h = 0.01 s); the velocity g t within g h. Frames as
-// long as 1/4 s (a renderer at 4 frames per second) keep real time.
-TEST_F(Physics, FreeFallFollowsTheFormulaAtUnevenFrameTimes) {
-    NewtonBox cube(world, newV(3, 150, -4), 10, 2);
-    const float frames[] = {0.004f, 0.25f, 0.0007f, 0.017f, 0.05f};
-    float t = 0;
-    for (int i = 0; t < 1; ++i) {
-        NewtonUpdate(world, frames[i % 5]);
-        t += frames[i % 5];
-        const Vertex p = cube.getPosition();
-        EXPECT_NEAR(p.y, 150 - 4.9f * t * t, 1.5f * 9.8f * t * 0.01f) << t << " s";
-        EXPECT_TRUE(p.x == 3 && p.z == -4) << t << " s";
-    }
-    float v[3];
-    NewtonBodyGetVelocity(cube.getBody(), v);
-    EXPECT_NEAR(v[1], -9.8f * t, 9.8f * 0.01f);
-}
 
 namespace {
 
