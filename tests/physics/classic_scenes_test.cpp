@@ -55,26 +55,19 @@ struct SceneRun {
     ClassicScene scene;
 };
 
-// The farthest any box of the pyramid moved in 10 s; all of them asleep.
-float pyramidStands(SceneRun& run) {
+// The farthest any body moved in 10 s; all of them asleep by then.
+float standsStill(SceneRun& run) {
     run.play(10);
     float farthest = 0;
     for (int i = 1; i < int(run.table.bodies.size()); ++i)
         farthest = std::max(farthest, run.moved(i));
-    EXPECT_EQ(run.table.bodies.size(), 211u);
-    EXPECT_EQ(NewtonWorldGetStats(run.scene.world()).awake, 0);
+    EXPECT_EQ(NewtonWorldGetStats(run.scene.world()).awake, 0) << run.table.bodies.size();
     return farthest;
-}
-
-float towerStands(SceneRun& run) {
-    run.play(10);
-    EXPECT_EQ(run.table.bodies.size(), 21u);
-    return run.moved(20);
 }
 
 // When the last slab fell (its up axis 45 degrees from vertical), each after the one before.
 float dominoesFall(SceneRun& run) {
-    const int count = int(run.table.bodies.size()) - 1;
+    const int count = int(run.table.bodies.size()) - 1;  // slabs
     std::vector<float> fell(count + 1, 0);
     run.play(20, [&](float t) {
         for (int i = 1; i <= count; ++i) {
@@ -83,7 +76,6 @@ float dominoesFall(SceneRun& run) {
             if (!fell[i] && up < std::cos(0.785f)) fell[i] = t;
         }
     });
-    EXPECT_EQ(count, 100);
     for (int i = 2; i <= count; ++i)
         EXPECT_TRUE(fell[i] >= fell[i - 1] && fell[i - 1] > 0) << "slab " << i;
     return fell[count] > 0 ? fell[count] : 1e9f;
@@ -139,15 +131,17 @@ TEST(ClassicScenes, EachShowsWhatItIsFor) {
         const char* figure;
         std::function<float(SceneRun&)> measure;
         float bound;
+        std::size_t bodies;  // the floor included
     } rows[] = {
-        {"pyramid", "farthest box moved in 10 s", pyramidStands, 0.1f},
-        {"tower", "top box moved in 10 s", towerStands, 0.1f},
-        {"dominoes", "seconds until the last slab fell", dominoesFall, 20},
-        {"bridge", "widest hinge opening", bridgeHolds, 0.05f},
-        {"wall", "deepest overlap at rest", wallRests, 0.05f},
+        {"pyramid", "farthest box moved in 10 s", standsStill, 0.1f, 211},
+        {"tower", "farthest box moved in 10 s", standsStill, 0.1f, 21},
+        {"dominoes", "seconds until the last slab fell", dominoesFall, 20, 101},
+        {"bridge", "widest hinge opening", bridgeHolds, 0.05f, 28},
+        {"wall", "deepest overlap at rest", wallRests, 0.05f, 104},
     };
     for (const auto& row : rows) {
         SceneRun run(row.name);
+        EXPECT_EQ(run.table.bodies.size(), row.bodies) << row.name;
         const float figure = row.measure(run);
         std::printf("%s: %s: %.4f (bound %g)\n", row.name, row.figure, figure, row.bound);
         EXPECT_LE(figure, row.bound) << row.name << ": " << row.figure;
