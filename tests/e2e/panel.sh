@@ -5,7 +5,6 @@
 # replays end where the recorded run did; the layout went to the configuration folder only.
 source "$(dirname "$0")/lib.sh" "$@"
 
-above() { awk -v v="$1" -v min="$2" 'BEGIN {exit !(v > min)}'; }
 share() { import -window "$SCENE" shot.png && convert shot.png -crop "$1" -fx "$2" -format '%[fx:mean]' info:; }
 bodies() { grep -oE 'Spawned 1 x box: [0-9]+' log.txt | sed -n "$1p" | grep -oE '[0-9]+$'; }
 # Clicks and drags at the panel's default place: its top left corner at (450, 10) in 800 x 600.
@@ -29,7 +28,7 @@ sleep 1
 press Tab
 sleep 0.5
 click 29 53  # Pause
-above "$(share 120x16+20+134 'r>0.8 && g>0.8 && b<0.3')" 0.05 || fail "no PAUSED after the click"
+above "$(share 120x16+20+134 'r>0.8 && g>0.8 && b<0.3')" 0.05 "no PAUSED after the click"
 click 29 53         # Resume
 drag_to_left 81 93  # gravity
 press Tab
@@ -37,10 +36,10 @@ before=$(share 800x120+0+470 'g>r && g>b')
 xdotool mousemove_relative -- 0 -300
 sleep 0.5
 after=$(share 800x120+0+470 'g>r && g>b')
-above "$(awk -v a="$before" -v b="$after" 'BEGIN {print a - b}')" 0.1 ||
-  fail "the mouse look did not turn the view up (floor share $before, then $after)"
+above "$(awk -v a="$before" -v b="$after" 'BEGIN {print a - b}')" 0.1 \
+  "the mouse look did not turn the view up (floor share $before, then $after)"
 xdotool mousedown 3; sleep 0.3; xdotool mouseup 3; sleep 1.5
-above "$(share 60x60+370+270 'r>0.4 && g>0.3 && b<0.25')" 0.05 || fail "the ball left the view's line"
+above "$(share 60x60+370+270 'r>0.4 && g>0.3 && b<0.25')" 0.05 "the ball left the view's line"
 press Tab
 click 80 149  # opens Spawn: a damaged layout leaves only Simulation open
 for n in 1 2 3 4 5; do click 29 209; done  # Spawn, one box a click
@@ -55,8 +54,8 @@ quiet_from=$(wav_seconds)
 sleep 2
 press Escape
 expect_exit_0
-above "$loud" 0.01 || fail "music silent before the volume went to 0 ($loud)"
-above 0.0005 "$(rms_from "$quiet_from")" || fail "music heard after volume 0 ($(rms_from "$quiet_from"))"
+above "$loud" 0.01 "music silent before the volume went to 0"
+above 0.0005 "$(rms_from "$quiet_from")" "music heard after volume 0 ($(rms_from "$quiet_from"))"
 recorded=$(hash_of recorded.txt)
 for run in 1 2; do
   ALSOFT_DRIVERS=null "$BIN" --replay panel.rec >replay$run.txt 2>&1 || fail "replay $run: exit $?"
