@@ -16,6 +16,7 @@
 #include "scene/frame.h"
 #include "scene/frame_panel.h"
 #include "scene/setup.h"
+#include "scene/shadows.h"
 #include "scene/skybox.h"
 #include "scene/timer.h"
 #include "sound/sound.h"
@@ -86,6 +87,7 @@ int WinMain() {
     if (!CreateGLWindow("3D-Varne", settings->ScreenX(), settings->ScreenY(), settings->ScreenBPP(),
                         settings->doFullscreen(), scriptedRun.stressBoxes()))
         return 0;
+    if (scriptedRun.shadows()) SetShadows(true);
     log_txt("Starting the Main-Loop");
     MainLoop(drawAndPresent);
     KillGLWindow(true);

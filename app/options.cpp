@@ -20,6 +20,7 @@ enum OptionId {
     kBoxes,
     kRecord,
     kReplay,
+    kShadows,
     kHelp,
     kVersion
 };
@@ -36,6 +37,7 @@ constexpr OptionText kOptions[] = {
     {"boxes", "N", "drop N extra boxes of edge 2 in a grid above the floor (0-10000)"},
     {"record", "FILE", "record the run's input, frame by frame"},
     {"replay", "FILE", "play a recorded run again (its mode and boxes with it)"},
+    {"shadows", nullptr, "start with shadows from the light on (F10 turns them off)"},
     {"help", nullptr, "show this help and exit"},
     {"version", nullptr, "show the version and exit"},
 };
@@ -154,6 +156,10 @@ OptionsResult ParseOptions(int argc, char* const* argv) {
         if (id == kHelp) return stop(usage());
         if (id == kVersion) return stop("3D-Varne " VARNE_VERSION "\n");
         given |= 1u << id;
+        if (id == kShadows) {
+            result.options.shadows = true;
+            continue;
+        }
         const std::string wrong = takeValue(id, optarg, result.options);
         if (!wrong.empty()) return refuse(typed + ": '" + optarg + "' " + wrong);
     }

@@ -14,6 +14,7 @@ struct RunOptions {
     int boxes = 0;           // --boxes N: N extra boxes of edge 2 in a grid above the floor
     std::string record;      // --record FILE
     std::string replay;      // --replay FILE
+    bool shadows = false;    // --shadows: shadows from the light on from the start
 
     bool operator==(const RunOptions&) const = default;
 };

@@ -22,6 +22,8 @@ public:
     int presetMode() const;
     // How many extra boxes the scene drops: the command line's, or the replayed run's.
     int stressBoxes() const { return options.boxes; }
+    // Whether the scene starts with shadows on (--shadows; a replay too).
+    bool shadows() const { return options.shadows; }
     // Once the mode is known and before the scene is set up: the fixed clock,
     // and a recording opened. False, said on standard error, when the
     // recording cannot be written.

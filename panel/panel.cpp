@@ -112,6 +112,8 @@ void view(const PanelState& s) {
     bool stats = s.stats;
     if (ImGui::Checkbox("statistics", &stats)) queue(kPanelStats, stats ? 1.0f : 0.0f);
     if (ImGui::Button("Screenshot")) queue(kPanelScreenshot);
+    bool shadows = s.shadows;
+    if (ImGui::Checkbox("shadows", &shadows)) queue(kPanelShadows, shadows ? 1.0f : 0.0f);
 }
 
 void plot(const char* label, const FrameSeries& series) {

@@ -21,6 +21,7 @@ enum PanelOp : std::uint8_t {
     kPanelDebugParts,  // value[0]: the debug view's NewtonDebugPart bits
     kPanelStats,       // value[0]: 1 shows the statistics, 0 hides them
     kPanelScreenshot,  // as F12
+    kPanelShadows,     // value[0]: 1 turns shadows on, 0 off (as F10 toggles them)
 };
 
 constexpr int kMaxSolverIterations = 50;

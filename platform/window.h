@@ -62,6 +62,7 @@ enum : unsigned {
     VK_F6 = 0x75,
     VK_F7 = 0x76,
     VK_F8 = 0x77,
+    VK_F10 = 0x79,
     VK_F12 = 0x7B,
 };
 

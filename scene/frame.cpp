@@ -11,6 +11,7 @@
 #include "scene/frame_tools.h"
 #include "scene/help.h"
 #include "scene/setup.h"
+#include "scene/shadows.h"
 #include "scene/skybox.h"
 #include "scene/uniforms.h"
 
@@ -72,26 +73,26 @@ void pushBox() {
 // The thrown balls and the stress boxes, lit as the scene's bodies are. They
 // go first: the floor and the bodies behind them then fail the depth test
 // before their pixels are shaded, which is most of what 1000 boxes cost.
-void drawAddedBodies() {
+void drawAddedBodies(Vertex eye) {
     if (tools.balls.all().empty() && tools.stress.all().empty()) return;
     setUniform("color", newV(0.6f, 0.5f, 0.05f));
     setUniform("isTex", 0);
     setUniform("dif", 0.7f);
-    tools.stress.draw(cam.eye());
+    tools.stress.draw(eye);
     tools.balls.draw();
 }
 
-void drawBodies() {
-    glBindShader(shd);
-    setViewMatrixUniform();
-    // The shipped shader takes the eye itself for highlights and reads no CamPos;
-    // it is still offered to shaders that do.
-    setUniform("CamPos", newV(cam.x, cam.y, cam.z));
-    drawAddedBodies();
-    setUniform("color", newV(0.3f, 0.7f, 0.15f));
-    setUniform("isTex", 0);
-    setUniform("dif", 0.0f);
-    NewtonObjects.getData()->draw();
+// Every body there is, seen from eye: the one path of the lit frame and of the
+// light's depth map, so that whatever body the scene holds also casts a
+// shadow. The floor only receives shadows: it is left out of the depth map.
+void drawEachBody(Vertex eye, bool withFloor) {
+    drawAddedBodies(eye);
+    if (withFloor) {
+        setUniform("color", newV(0.3f, 0.7f, 0.15f));
+        setUniform("isTex", 0);
+        setUniform("dif", 0.0f);
+        NewtonObjects.getData()->draw();
+    }
     setUniform("dif", 0.7f);
     setUniform("color", newV(0.6f, 0.5f, 0.05f));
     for (auto* node = NewtonObjects.getNext(); node; node = node->getNext()) {
@@ -102,6 +103,20 @@ void drawBodies() {
         setUniform("isTex", body->getType() == kModelBody ? 1 : 0);
         body->draw();
     }
+}
+
+void drawShadowCasters() { drawEachBody(lightPos, false); }
+
+void drawBodies() {
+    const bool shadowed = ShadowsOn();
+    if (shadowed) BeginShadowedLighting();
+    else glBindShader(shd);
+    setViewMatrixUniform();
+    // The shipped shader takes the eye itself for highlights and reads no CamPos;
+    // it is still offered to shaders that do.
+    setUniform("CamPos", newV(cam.x, cam.y, cam.z));
+    drawEachBody(cam.eye(), true);
+    if (shadowed) EndShadowedLighting();
     glUnbindShader();
 }
 
@@ -120,6 +135,7 @@ void drawOverlay() {
     const OverlayText text = FormatOverlay();
     for (int i = 0; i < 3; ++i) glPrintShadowed(255, 0, 0, 20, 20 + 20 * i, "%s", text.lines[i]);
     DrawToolOverlay();
+    DrawShadowsNote();
 }
 
 void drawScene(const FrameInput& input) {
@@ -128,6 +144,7 @@ void drawScene(const FrameInput& input) {
     glLoadIdentity();
     cam.update(fpsq);
     MoveHeldBody();
+    if (ShadowsOn()) DrawShadowDepth(drawShadowCasters);
     cam.positionCamera();
     glUnbindAll();
     glEnable(GL_LIGHTING);

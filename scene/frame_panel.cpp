@@ -14,6 +14,7 @@
 #include "scene/camera.h"
 #include "scene/frame_tools.h"
 #include "scene/setup.h"
+#include "scene/shadows.h"
 #include "sound/sound.h"
 
 #include <memory>
@@ -88,6 +89,7 @@ void ApplyPanelCommand(const PanelCommand& command) {
     case kPanelMute: muted = v[0] != 0, applyVolume(); break;
     case kPanelDebugParts: tools.debugParts = wholeWithin(v[0], 0, kDebugAll); break;
     case kPanelStats: tools.statsView = v[0] != 0; break;
+    case kPanelShadows: SetShadows(v[0] != 0); break;
     default: break;  // none, or a screenshot: taken once the frame is drawn
     }
 }
@@ -105,6 +107,7 @@ void DrawPanelOverScene() {
     state.muted = muted;
     state.debugParts = tools.debugParts;
     state.stats = tools.statsView;
+    state.shadows = ShadowsAsked();
     state.frameMs = &tools.frameMs;
     state.physicsMs = &tools.physicsMs;
     DrawPanel(state, PanelLayoutFile());

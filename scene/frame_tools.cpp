@@ -9,6 +9,7 @@
 #include "scene/camera.h"
 #include "scene/frame.h"
 #include "scene/setup.h"
+#include "scene/shadows.h"
 
 #include <GL/gl.h>
 
@@ -70,6 +71,7 @@ void ApplyToolKeys(const KeyPresses& presses) {
     if (presses[plat::VK_F8]) tools.clock.faster();
     if (presses[plat::VK_F4]) tools.debugParts = tools.debugParts ? 0 : kDebugAll;
     if (presses[plat::VK_F6]) tools.statsView = !tools.statsView;
+    if (presses[plat::VK_F10]) ToggleShadows();
     if (presses[plat::VK_F5]) ResetScene();
     if (presses[plat::VK_LBUTTON]) tools.grab.take(nWorld, cam.eye(), cam.forward());
     if (presses[plat::VK_RBUTTON]) throwBall();

@@ -22,6 +22,7 @@ constexpr Control kControls[] = {
     {"F5", "reset: bodies and camera to their start"},
     {"F6", "statistics: frame times, bodies, contacts"},
     {"F7 / F8", "half / double speed, 1/8x to 1x"},
+    {"F10", "shadows from the light on / off"},
     {"F12", "save a screenshot under screenshots/"},
     {"Tab", "show / hide the control panel"},
     {"left mouse button, held", "drag the body under the crosshair"},
@@ -30,8 +31,9 @@ constexpr Control kControls[] = {
 };
 
 // Virtual-screen columns and rows (font.h): the longest keys, 29 characters,
-// end before the effects; the longest effect, 45 characters, ends by x = 780.
-constexpr int kKeysX = 20, kEffectX = 330, kFirstRowY = 100, kRowStep = 25;
+// end before the effects; the longest effect, 45 characters, ends by x = 780;
+// the last of the 19 rows ends above the screen's bottom (y 530).
+constexpr int kKeysX = 20, kEffectX = 330, kFirstRowY = 100, kRowStep = 23;
 
 }  // namespace
 
