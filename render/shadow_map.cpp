@@ -17,7 +17,7 @@ namespace {
 constexpr float kOffsetFactor = 1.5f, kOffsetUnits = 4.0f;
 
 bool fetchFramebufferEntryPoints() {
-    const char* suffix = GLExtensionSupported("GL_ARB_framebuffer_object")  ? ""
+    const char* suffix = GLExtensionSupported("GL_ARB_framebuffer_object")   ? ""
                          : GLExtensionSupported("GL_EXT_framebuffer_object") ? "EXT"
                                                                              : nullptr;
     if (!suffix) return false;
@@ -85,8 +85,7 @@ void invertRigid(const float* m, float* inverse) {
         inverse[column * 4 + 3] = 0;
     }
     for (int row = 0; row < 3; ++row)
-        inverse[12 + row] =
-            -(m[row * 4] * m[12] + m[row * 4 + 1] * m[13] + m[row * 4 + 2] * m[14]);
+        inverse[12 + row] = -(m[row * 4] * m[12] + m[row * 4 + 1] * m[13] + m[row * 4 + 2] * m[14]);
     inverse[15] = 1;
 }
 
@@ -121,7 +120,8 @@ ShadowPath ShadowMap::create(int viewWidth, int viewHeight, ShadowPath preferred
     glext::glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, texture, 0);
     glDrawBuffer(GL_NONE);
     glReadBuffer(GL_NONE);
-    const bool complete = glext::glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    const bool complete =
+        glext::glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
     glext::glBindFramebuffer(GL_FRAMEBUFFER, 0);
     if (complete) return chosen;
     glext::glDeleteFramebuffers(1, &framebuffer);

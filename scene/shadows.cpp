@@ -67,9 +67,9 @@ LightView lightOverFloor() {
     const Vertex middle = floor->getPosition(), half = multScalar(floor->size, 0.5f);
     const Vertex ahead = sub(view.towards, view.from);
     for (int corner = 0; corner < 8; ++corner) {
-        const Vertex at = add(middle, newV(corner & 1 ? half.x : -half.x,
-                                           corner & 2 ? half.y : -half.y,
-                                           corner & 4 ? half.z : -half.z));
+        const Vertex at =
+            add(middle, newV(corner & 1 ? half.x : -half.x, corner & 2 ? half.y : -half.y,
+                             corner & 4 ? half.z : -half.z));
         const Vertex toCorner = sub(at, view.from);
         view.fovDegrees = std::max(view.fovDegrees, 2 * degreesBetween(ahead, toCorner) + 2);
         view.farthest = std::max(view.farthest, vlength(toCorner) * 1.1f);

@@ -106,23 +106,25 @@ TEST_P(ShadowMapGL, ACubeOnTheFloorShadowsItsFootprintAndNothingElse) {
     drawFloor();
     drawCube();
     map.end();
-    const unsigned plain = LoadGLShader((kShaders + "lighting.vert").c_str(),
-                                       (kShaders + "lighting.frag").c_str());
-    const unsigned shadowed = LoadGLShader((kShaders + "shadowed.vert").c_str(),
-                                           (kShaders + "shadowed.frag").c_str());
+    const unsigned plain =
+        LoadGLShader((kShaders + "lighting.vert").c_str(), (kShaders + "lighting.frag").c_str());
+    const unsigned shadowed =
+        LoadGLShader((kShaders + "shadowed.vert").c_str(), (kShaders + "shadowed.frag").c_str());
     const Picture lit = drawFloorSeen(plain, light, nullptr);
     const Picture shaded = drawFloorSeen(shadowed, light, &map);
 
     const float inside = kHalfEdge - 0.25f;
     for (float x = -inside; x <= inside; x += 0.25f)
         for (float z = -inside; z <= inside; z += 0.25f) {
-            const double cosine = kLightHeight / std::sqrt(kLightHeight * kLightHeight + x * x + z * z);
+            const double cosine =
+                kLightHeight / std::sqrt(kLightHeight * kLightHeight + x * x + z * z);
             EXPECT_NEAR(double(shaded.at(x, z)) / lit.at(x, z), 0.3 / (0.3 + 0.4 * cosine), 0.02)
                 << x << ", " << z;
         }
     const float ring = kHalfEdge + 0.5f;
     for (float along = -ring; along <= ring; along += 0.25f)
-        for (const auto& [x, z] : {std::pair{along, -ring}, {along, ring}, {-ring, along}, {ring, along}})
+        for (const auto& [x, z] :
+             {std::pair{along, -ring}, {along, ring}, {-ring, along}, {ring, along}})
             EXPECT_NEAR(shaded.at(x, z), lit.at(x, z), 1) << x << ", " << z;
 
     // The open floor: every pixel but those around the shadow (within 3.5 of the middle).
@@ -131,7 +133,8 @@ TEST_P(ShadowMapGL, ACubeOnTheFloorShadowsItsFootprintAndNothingElse) {
         double w[3];
         gluProject(x, 0, z, shaded.modelView, shaded.projection, shaded.viewport, &w[0], &w[1],
                    &w[2]);
-        for (int k = 0; k < 2; ++k) low[k] = std::min(low[k], w[k]), high[k] = std::max(high[k], w[k]);
+        for (int k = 0; k < 2; ++k)
+            low[k] = std::min(low[k], w[k]), high[k] = std::max(high[k], w[k]);
     }
     const int step = int(0.25 * 0.4 * 0.7 * 255);
     int speckles = 0;
