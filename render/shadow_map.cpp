@@ -102,11 +102,11 @@ Vertex upFor(Vertex direction) {
 
 ShadowPath ShadowMap::create(int viewWidth, int viewHeight, ShadowPath preferred) {
     if (!GLExtensionSupported("GL_ARB_depth_texture") || !GLExtensionSupported("GL_ARB_shadow")) {
-        lacking = "the driver has no depth textures (GL_ARB_depth_texture, GL_ARB_shadow)";
+        lacking = "no depth textures (GL_ARB_depth_texture, GL_ARB_shadow)";
         return chosen = ShadowPath::none;
     }
     if (!multitex) {
-        lacking = "the driver has no multitexturing (GL_ARB_multitexture)";
+        lacking = "no multitexturing (GL_ARB_multitexture)";
         return chosen = ShadowPath::none;
     }
     chosen = preferred == ShadowPath::framebuffer && fetchFramebufferEntryPoints()

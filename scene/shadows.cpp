@@ -28,7 +28,7 @@ bool asked = false, prepared = false;
 const char* unavailable = nullptr;  // why shadows cannot be drawn, once prepared
 
 const char* findUnavailable() {
-    if (!shader_Support || !shd) return "there is no lighting shader";
+    if (!shader_Support || !shd) return "no lighting shader";
     if (!settings->IsSet("VERTEX_SHADER_SHADOWED") || !settings->IsSet("FRAGMENT_SHADER_SHADOWED"))
         return "data/config.txt names no shadowed lighting shader";
     GLint viewport[4];
