@@ -2,12 +2,13 @@
 // under a light 40 straight above it, seen from 45 degrees up, drawn by the
 // shipped lighting (no shadows) and by the shadowed lighting, on both paths
 // a depth map is taken by.
-#include "render/box_batch.h"
+#include "physics/newton_box.h"
 #include "render/shader.h"
 #include "render/shadow_map.h"
 #include "render/texture.h"
 #include "scene/uniforms.h"
 #include "support/gl_window.h"
+#include "support/physics_world.h"
 
 #include <gtest/gtest.h>
 
@@ -29,19 +30,6 @@ void drawFloor() {
     glNormal3f(0, 1, 0);
     glVertex3f(-80, 0, 80), glVertex3f(80, 0, 80), glVertex3f(80, 0, -80), glVertex3f(-80, 0, -80);
     glEnd();
-}
-
-void drawCube() {
-    glPushMatrix();
-    glTranslatef(0, kHalfEdge, 0);
-    glScalef(kHalfEdge, kHalfEdge, kHalfEdge);
-    glBegin(GL_QUADS);
-    for (const BoxFace& face : kBoxFaces) {
-        glNormal3fv(face.normal);
-        for (const auto& corner : face.corners) glVertex3fv(corner);
-    }
-    glEnd();
-    glPopMatrix();
 }
 
 struct Picture {
@@ -85,7 +73,7 @@ Picture drawFloorSeen(unsigned program, Vertex light, const ShadowMap* map) {
     return picture;
 }
 
-class ShadowMapGL : public testing::TestWithParam<ShadowPath> {};
+struct ShadowMapGL : PhysicsWorld, testing::WithParamInterface<ShadowPath> {};
 
 // Under the footprint only the ambient third of the light is left: the
 // shadowed floor over the lit one is 0.3 / (0.3 + 0.4 cos), cos the light's
@@ -97,6 +85,7 @@ TEST_P(ShadowMapGL, ACubeOnTheFloorShadowsItsFootprintAndNothingElse) {
     TestGLWindow window(kSide, kSide);
     MultiTexturing();
     initGLShader(true);
+    NewtonBox cube(world, newV(0, kHalfEdge, 0), 0, 2 * kHalfEdge);  // unmoving, as at rest
     ShadowMap map;
     ASSERT_EQ(map.create(kSide, kSide, GetParam()), GetParam());
     EXPECT_EQ(map.side(), GetParam() == ShadowPath::copy ? kSide : ShadowMap::kLargestSide);
@@ -104,7 +93,7 @@ TEST_P(ShadowMapGL, ACubeOnTheFloorShadowsItsFootprintAndNothingElse) {
     glEnable(GL_DEPTH_TEST);
     map.begin({light, newV(0, 0, 0), 120, 1, 200});
     drawFloor();
-    drawCube();
+    cube.draw();
     map.end();
     const unsigned plain =
         LoadGLShader((kShaders + "lighting.vert").c_str(), (kShaders + "lighting.frag").c_str());
