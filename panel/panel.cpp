@@ -111,9 +111,10 @@ void view(const PanelState& s) {
     }
     bool stats = s.stats;
     if (ImGui::Checkbox("statistics", &stats)) queue(kPanelStats, stats ? 1.0f : 0.0f);
-    if (ImGui::Button("Screenshot")) queue(kPanelScreenshot);
+    ImGui::SameLine(kColumn);  // beside the statistics: the panel keeps its height
     bool shadows = s.shadows;
     if (ImGui::Checkbox("shadows", &shadows)) queue(kPanelShadows, shadows ? 1.0f : 0.0f);
+    if (ImGui::Button("Screenshot")) queue(kPanelScreenshot);
 }
 
 void plot(const char* label, const FrameSeries& series) {
