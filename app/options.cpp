@@ -147,9 +147,12 @@ OptionsResult ParseOptions(int argc, char* const* argv) {
         const int id = getopt_long(argc, argv, "+:", table, &index);
         if (id == -1) break;
         const std::string typed = typedName(argv[at]);
-        if (id == ':') return refuse("option '" + typed + "' requires an argument");
-        if (id == '?' && optopt > 0 && optopt <= kOptionCount)
-            return refuse("option '" + typed + "' does not take an argument");
+        // Which of the two an argument fault is comes from the table: MinGW's getopt_long
+        // answers ':' for both, glibc's '?' for an argument given to an option without one.
+        if ((id == ':' || id == '?') && optopt > 0 && optopt <= kOptionCount)
+            return refuse("option '" + typed +
+                          (kOptions[optopt - 1].argument ? "' requires an argument"
+                                                         : "' does not take an argument"));
         // Abbreviations are not taken: a script that names an option names it whole.
         if (id == '?' || typed != std::string("--") + table[index].name)
             return refuse("unrecognized option '" + typed + "'");
