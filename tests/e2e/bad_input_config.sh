@@ -3,7 +3,7 @@
 # make test reports progress at least every 30 s.)
 source "$(dirname "$0")/lib.sh" "$@"
 
-damaged config.txt scene "7 pairs past the first 100 dropped" \
+damaged config.txt scene "9 pairs past the first 100 dropped" \
   config.txt awk '1; END {for (i = 1; i <= 100; i++) print "KEY" i " v"}'
 damaged "a folder named as a model" scene "data/models is a folder" \
   config.txt sed 's#^TEST_MODEL .*#TEST_MODEL data/models#'
