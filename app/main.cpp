@@ -18,6 +18,7 @@
 #include "scene/frame_tools.h"
 #include "scene/scene_choice.h"
 #include "scene/setup.h"
+#include "scene/shadows.h"
 #include "scene/skybox.h"
 #include "scene/timer.h"
 #include "sound/sound.h"
@@ -94,6 +95,7 @@ int WinMain() {
                         settings->doFullscreen(), scriptedRun.stressBoxes()))
         return 0;
     if (scriptedRun.scene() != 0) ChooseScene(scriptedRun.scene());
+    if (scriptedRun.shadows()) SetShadows(true);
     log_txt("Starting the Main-Loop");
     MainLoop(drawAndPresent);
     KillGLWindow(true);

@@ -22,6 +22,7 @@ enum OptionId {
     kScene,
     kRecord,
     kReplay,
+    kShadows,
     kHelp,
     kVersion
 };
@@ -40,6 +41,7 @@ constexpr OptionText kOptions[] = {
      "start in scene NAME: varne (the default), pyramid, tower, dominoes, bridge, wall"},
     {"record", "FILE", "record the run's input, frame by frame"},
     {"replay", "FILE", "play a recorded run again (its mode, boxes and scene with it)"},
+    {"shadows", nullptr, "start with shadows from the light on (F10 turns them off)"},
     {"help", nullptr, "show this help and exit"},
     {"version", nullptr, "show the version and exit"},
 };
@@ -153,15 +155,22 @@ OptionsResult ParseOptions(int argc, char* const* argv) {
         const int id = getopt_long(argc, argv, "+:", table, &index);
         if (id == -1) break;
         const std::string typed = typedName(argv[at]);
-        if (id == ':') return refuse("option '" + typed + "' requires an argument");
-        if (id == '?' && optopt > 0 && optopt <= kOptionCount)
-            return refuse("option '" + typed + "' does not take an argument");
+        // Which of the two an argument fault is comes from the table: MinGW's getopt_long
+        // answers ':' for both, glibc's '?' for an argument given to an option without one.
+        if ((id == ':' || id == '?') && optopt > 0 && optopt <= kOptionCount)
+            return refuse("option '" + typed +
+                          (kOptions[optopt - 1].argument ? "' requires an argument"
+                                                         : "' does not take an argument"));
         // Abbreviations are not taken: a script that names an option names it whole.
         if (id == '?' || typed != std::string("--") + table[index].name)
             return refuse("unrecognized option '" + typed + "'");
         if (id == kHelp) return stop(usage());
         if (id == kVersion) return stop("3D-Varne " VARNE_VERSION "\n");
         given |= 1u << id;
+        if (id == kShadows) {
+            result.options.shadows = true;
+            continue;
+        }
         const std::string wrong = takeValue(id, optarg, result.options);
         if (!wrong.empty()) return refuse(typed + ": '" + optarg + "' " + wrong);
     }

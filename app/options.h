@@ -15,6 +15,7 @@ struct RunOptions {
     int scene = 0;           // --scene NAME: the scene's number in kSceneNames (0: the demo's own)
     std::string record;      // --record FILE
     std::string replay;      // --replay FILE
+    bool shadows = false;    // --shadows: shadows from the light on from the start
 
     bool operator==(const RunOptions&) const = default;
 };

@@ -24,6 +24,8 @@ public:
     int stressBoxes() const { return options.boxes; }
     // The scene to show first (a number in kSceneNames): the command line's, or the replayed run's.
     int scene() const { return options.scene; }
+    // Whether the scene starts with shadows on (--shadows; a replay too).
+    bool shadows() const { return options.shadows; }
     // Once the mode is known and before the scene is set up: the fixed clock
     // and the physics' time budget for live frames, and a recording opened. False, said on standard
     // error, when the recording cannot be written.

@@ -114,6 +114,9 @@ void view(const PanelState& s) {
     }
     bool stats = s.stats;
     if (ImGui::Checkbox("statistics", &stats)) queue(kPanelStats, stats ? 1.0f : 0.0f);
+    ImGui::SameLine(kColumn);  // beside the statistics: the panel keeps its height
+    bool shadows = s.shadows;
+    if (ImGui::Checkbox("shadows", &shadows)) queue(kPanelShadows, shadows ? 1.0f : 0.0f);
     if (ImGui::Button("Screenshot")) queue(kPanelScreenshot);
 }
 

@@ -21,6 +21,7 @@ struct PanelState {
     bool muted = false;
     int debugParts = 0;
     bool stats = false;
+    bool shadows = false;  // asked for
     const FrameSeries* frameMs = nullptr;
     const FrameSeries* physicsMs = nullptr;
     int scene = 0;             // the scene shown, a number in kSceneNames

@@ -22,6 +22,7 @@ enum PanelOp : std::uint8_t {
     kPanelStats,       // value[0]: 1 shows the statistics, 0 hides them
     kPanelScreenshot,  // as F12
     kPanelScene,       // value[0]: the scene to show from its start, a number in kSceneNames
+    kPanelShadows,     // value[0]: 1 turns shadows on, 0 off (as F10 toggles them)
 };
 
 constexpr int kMaxSolverIterations = 50;

@@ -130,4 +130,3 @@ void NewtonUpdateSteps(const NewtonWorld* world, int steps) {
     for (int i = 0; i < steps; ++i)
         writable(world)->dynamics.stepSimulation(kNewtonStepSeconds, 1, kNewtonStepSeconds);
 }
-

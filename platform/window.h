@@ -63,6 +63,7 @@ enum : unsigned {
     VK_F7 = 0x76,
     VK_F8 = 0x77,
     VK_F9 = 0x78,
+    VK_F10 = 0x79,
     VK_F12 = 0x7B,
 };
 

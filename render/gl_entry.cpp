@@ -26,6 +26,12 @@ PFNGLGETATTRIBLOCATIONARBPROC glGetAttribLocationARB = nullptr;
 PFNGLGETINFOLOGARBPROC glGetInfoLogARB = nullptr;
 PFNGLUNIFORMMATRIX4FVARBPROC glUniformMatrix4fvARB = nullptr;
 
+PFNGLGENFRAMEBUFFERSPROC glGenFramebuffers = nullptr;
+PFNGLBINDFRAMEBUFFERPROC glBindFramebuffer = nullptr;
+PFNGLFRAMEBUFFERTEXTURE2DPROC glFramebufferTexture2D = nullptr;
+PFNGLCHECKFRAMEBUFFERSTATUSPROC glCheckFramebufferStatus = nullptr;
+PFNGLDELETEFRAMEBUFFERSPROC glDeleteFramebuffers = nullptr;
+
 }  // namespace glext
 
 bool extensionListed(const char* list, const char* extension) {

@@ -2,7 +2,8 @@
 // already declares several of these names as functions, so the program's own
 // variables live in namespace glext. Each family is fetched by the code that
 // detects its extension and is guarded by that code's flag (multitex for
-// GL_ARB_multitexture, shader_Support for the shader objects); no entry point
+// GL_ARB_multitexture, shader_Support for the shader objects, the shadow
+// map's path for framebuffer objects); no entry point
 // is called while its flag is false.
 #pragma once
 
@@ -43,6 +44,15 @@ extern PFNGLGETATTRIBLOCATIONARBPROC glGetAttribLocationARB;
 extern PFNGLGETINFOLOGARBPROC glGetInfoLogARB;
 // Fetched last: sets the lighting shader's ViewMatrix (camera, world to eye).
 extern PFNGLUNIFORMMATRIX4FVARBPROC glUniformMatrix4fvARB;
+
+// Framebuffer objects, GL_ARB_framebuffer_object or else the same calls of
+// GL_EXT_framebuffer_object: fetched by ShadowMap::create (render/shadow_map.h)
+// and called only when it took the framebuffer path.
+extern PFNGLGENFRAMEBUFFERSPROC glGenFramebuffers;
+extern PFNGLBINDFRAMEBUFFERPROC glBindFramebuffer;
+extern PFNGLFRAMEBUFFERTEXTURE2DPROC glFramebufferTexture2D;
+extern PFNGLCHECKFRAMEBUFFERSTATUSPROC glCheckFramebufferStatus;
+extern PFNGLDELETEFRAMEBUFFERSPROC glDeleteFramebuffers;
 
 // Stores the entry point called name in entry; the result is not checked, the
 // family's flag is the only guard.

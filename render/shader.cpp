@@ -14,6 +14,8 @@ bool shader_Support = false;
 
 namespace {
 
+unsigned int boundProgram = 0;
+
 constexpr int kInfoLogRoom = 2000;  // characters, terminator included
 
 bool hasAllExtensions() {
@@ -126,8 +128,12 @@ unsigned int LoadGLShader(const char* vertexFile, const char* fragmentFile) {
 }
 
 void glBindShader(unsigned int program) {
-    if (shader_Support) glext::glUseProgramObjectARB(program);
+    if (!shader_Support) return;
+    glext::glUseProgramObjectARB(program);
+    boundProgram = program;
 }
+
+unsigned int BoundShader() { return boundProgram; }
 
 void glUnbindShader() { glBindShader(0); }
 

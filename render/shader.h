@@ -28,5 +28,7 @@ unsigned int LoadGLShader(const char* vertexFile, const char* fragmentFile);
 // Makes program current; 0 returns to the fixed-function pipeline.
 void glBindShader(unsigned int program);
 void glUnbindShader();
+// The program glBindShader made current last: 0 for the fixed-function pipeline.
+unsigned int BoundShader();
 // Points the sampler uniform name of program, which must be in use, at unit.
 void glPassTexToShader(unsigned int program, const char* name, int unit);

@@ -12,6 +12,7 @@
 #include "scene/help.h"
 #include "scene/scene_choice.h"
 #include "scene/setup.h"
+#include "scene/shadows.h"
 #include "scene/skybox.h"
 #include "scene/uniforms.h"
 
@@ -75,20 +76,22 @@ void pushBox() {
 // go first: the floor and the bodies behind them then fail the depth test
 // before their pixels are shaded, which is most of what 1000 boxes cost.
 // The stress boxes live in the demo's own world, and are drawn only with it.
-void drawAddedBodies() {
+void drawAddedBodies(Vertex eye) {
     const bool stress = !tools.stress.all().empty() && ShownScene() == 0;
     if (tools.balls.all().empty() && !stress) return;
     setUniform("color", newV(0.6f, 0.5f, 0.05f));
     setUniform("isTex", 0);
     setUniform("dif", 0.7f);
-    if (stress) tools.stress.draw(cam.eye());
+    if (stress) tools.stress.draw(eye);
     tools.balls.draw();
 }
 
-// Fixed bodies look as the floor does, moving ones as the demo's bodies.
-void drawClassicBodies(const ClassicScene& classic) {
+// Fixed bodies look as the floor does, moving ones as the demo's bodies. The
+// floor comes first in every scene's table.
+void drawClassicBodies(const ClassicScene& classic, bool withFloor) {
     setUniform("isTex", 0);
     for (const auto& body : classic.bodies()) {
+        if (!withFloor && &body == &classic.bodies().front()) continue;
         const bool fixed = body->mass == 0;
         setUniform("color", fixed ? newV(0.3f, 0.7f, 0.15f) : newV(0.6f, 0.5f, 0.05f));
         setUniform("dif", fixed ? 0.0f : 0.7f);
@@ -96,11 +99,13 @@ void drawClassicBodies(const ClassicScene& classic) {
     }
 }
 
-void drawDemoBodies() {
-    setUniform("color", newV(0.3f, 0.7f, 0.15f));
-    setUniform("isTex", 0);
-    setUniform("dif", 0.0f);
-    NewtonObjects.getData()->draw();
+void drawDemoBodies(bool withFloor) {
+    if (withFloor) {
+        setUniform("color", newV(0.3f, 0.7f, 0.15f));
+        setUniform("isTex", 0);
+        setUniform("dif", 0.0f);
+        NewtonObjects.getData()->draw();
+    }
     setUniform("dif", 0.7f);
     setUniform("color", newV(0.6f, 0.5f, 0.05f));
     for (auto* node = NewtonObjects.getNext(); node; node = node->getNext()) {
@@ -109,21 +114,33 @@ void drawDemoBodies() {
     }
 }
 
-void drawBodies() {
-    glBindShader(shd);
-    setViewMatrixUniform();
-    // The shipped shader takes the eye itself for highlights and reads no CamPos;
-    // it is still offered to shaders that do.
-    setUniform("CamPos", newV(cam.x, cam.y, cam.z));
-    drawAddedBodies();
-    if (const ClassicScene* classic = ShownClassicScene()) drawClassicBodies(*classic);
-    else drawDemoBodies();
+// Every body there is, seen from eye: the one path of the lit frame and of the
+// light's depth map, so that whatever body the scene holds also casts a
+// shadow. The floor only receives shadows: it is left out of the depth map.
+void drawEachBody(Vertex eye, bool withFloor) {
+    drawAddedBodies(eye);
+    if (const ClassicScene* classic = ShownClassicScene()) drawClassicBodies(*classic, withFloor);
+    else drawDemoBodies(withFloor);
     setUniform("color", newV(0.6f, 0.5f, 0.05f));
     setUniform("dif", 0.7f);
     for (const auto& body : tools.spawned.all()) {
         setUniform("isTex", body->getType() == kModelBody ? 1 : 0);
         body->draw();
     }
+}
+
+void drawShadowCasters() { drawEachBody(lightPos, false); }
+
+void drawBodies() {
+    const bool shadowed = ShadowsOn();
+    if (shadowed) BeginShadowedLighting();
+    else glBindShader(shd);
+    setViewMatrixUniform();
+    // The shipped shader takes the eye itself for highlights and reads no CamPos;
+    // it is still offered to shaders that do.
+    setUniform("CamPos", newV(cam.x, cam.y, cam.z));
+    drawEachBody(cam.eye(), true);
+    if (shadowed) EndShadowedLighting();
     glUnbindShader();
 }
 
@@ -142,6 +159,7 @@ void drawOverlay() {
     const OverlayText text = FormatOverlay();
     for (int i = 0; i < 3; ++i) glPrintShadowed(255, 0, 0, 20, 20 + 20 * i, "%s", text.lines[i]);
     DrawToolOverlay();
+    DrawShadowsNote();
 }
 
 // What the frame's input moves: the camera, the light, the pushed and the held body.
@@ -154,6 +172,7 @@ void moveByInput(const FrameInput& input) {
 void drawScene() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     glLoadIdentity();
+    if (ShadowsOn()) DrawShadowDepth(drawShadowCasters);
     cam.positionCamera();
     glUnbindAll();
     glEnable(GL_LIGHTING);

@@ -15,6 +15,7 @@
 #include "scene/frame_tools.h"
 #include "scene/scene_choice.h"
 #include "scene/setup.h"
+#include "scene/shadows.h"
 #include "sound/sound.h"
 
 #include <memory>
@@ -90,6 +91,7 @@ void ApplyPanelCommand(const PanelCommand& command) {
     case kPanelDebugParts: tools.debugParts = wholeWithin(v[0], 0, kDebugAll); break;
     case kPanelStats: tools.statsView = v[0] != 0; break;
     case kPanelScene: ChooseScene(wholeWithin(v[0], 0, kSceneCount - 1)); break;
+    case kPanelShadows: SetShadows(v[0] != 0); break;
     default: break;  // none, or a screenshot: taken once the frame is drawn
     }
 }
@@ -107,6 +109,7 @@ void DrawPanelOverScene() {
     state.muted = muted;
     state.debugParts = tools.debugParts;
     state.stats = tools.statsView;
+    state.shadows = ShadowsAsked();
     state.frameMs = &tools.frameMs;
     state.physicsMs = &tools.physicsMs;
     state.scene = ShownScene();

@@ -10,6 +10,7 @@
 #include "scene/frame.h"
 #include "scene/scene_choice.h"
 #include "scene/setup.h"
+#include "scene/shadows.h"
 
 #include <GL/gl.h>
 
@@ -72,6 +73,7 @@ void ApplyToolKeys(const KeyPresses& presses) {
     if (presses[plat::VK_F8]) tools.clock.faster();
     if (presses[plat::VK_F4]) tools.debugParts = tools.debugParts ? 0 : kDebugAll;
     if (presses[plat::VK_F6]) tools.statsView = !tools.statsView;
+    if (presses[plat::VK_F10]) ToggleShadows();
     if (presses[plat::VK_F5]) ResetScene();
     if (presses[plat::VK_F9]) ChooseScene((ShownScene() + 1) % kSceneCount);
     if (presses[plat::VK_LBUTTON]) tools.grab.take(nWorld, cam.eye(), cam.forward());

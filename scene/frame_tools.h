@@ -7,7 +7,7 @@
 #include <string>
 
 // F2 pause, F3 step, F4 debug view, F5 reset, F6 statistics, F7 / F8 speed,
-// F9 the next scene, the left button taking a body and the right one throwing a ball.
+// F9 the next scene, F10 shadows, the left button taking a body and the right one throwing a ball.
 void ApplyToolKeys(const KeyPresses& presses);
 // Bodies and camera back to their start; thrown balls and spawned bodies gone.
 void ResetScene();

@@ -23,6 +23,7 @@ constexpr Control kControls[] = {
     {"F6", "statistics: frame times, bodies, contacts"},
     {"F7 / F8", "half / double speed, 1/8x to 1x"},
     {"F9", "next scene: pyramid, tower, dominoes, ..."},
+    {"F10", "shadows from the light on / off"},
     {"F12", "save a screenshot under screenshots/"},
     {"Tab", "show / hide the control panel"},
     {"left mouse button, held", "drag the body under the crosshair"},
@@ -32,8 +33,8 @@ constexpr Control kControls[] = {
 
 // Virtual-screen columns and rows (font.h): the longest keys, 29 characters,
 // end before the effects; the longest effect, 45 characters, ends by x = 780.
-// The 19 rows end 21 units above the bottom (text is drawn up from y = 530).
-constexpr int kKeysX = 20, kEffectX = 330, kFirstRowY = 95, kRowStep = 23;
+// The 20 rows end 38 units above the bottom (text is drawn up from y = 530).
+constexpr int kKeysX = 20, kEffectX = 330, kFirstRowY = 95, kRowStep = 22;
 
 }  // namespace
 

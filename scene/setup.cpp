@@ -13,6 +13,7 @@
 #include "render/shader.h"
 #include "scene/camera.h"
 #include "scene/frame.h"
+#include "scene/shadows.h"
 #include "scene/skybox.h"
 #include "scene/timer.h"
 #include "scene/uniforms.h"
@@ -147,6 +148,7 @@ int InitGL(int stressBoxes) {
     log_txt("Initializing Newton Game Dynamics");
     nWorld = NewtonCreate(nullptr, nullptr);
     startMusicAndShader();
+    ForgetShadows();
     readFontName();
     MultiTexturing();
     timer.Init();

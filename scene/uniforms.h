@@ -1,6 +1,7 @@
-// Uniforms of the lighting shader, set by name on the program in use (shd).
-// Without shader support these do nothing; with no program loaded (shd 0)
-// they have no effect.
+// Uniforms of the lighting shader, set by name on the program in use
+// (BoundShader: shd, or the shadowed lighting while shadows are on). Without
+// shader support or with no program in use (the light's depth pass) they do
+// nothing.
 #pragma once
 
 #include "render/vector_math.h"

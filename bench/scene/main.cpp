@@ -1,7 +1,7 @@
 // The scene benchmark: the real scene in an 800 x 600 window on a scripted
 // clock, without the launcher.
 //   varne_scene frames N   frame times of the scene, of the scene with the
-//                          control panel shown, of a frame with the skybox
+//                          control panel shown, with shadows, of a frame with the skybox
 //                          alone and of an empty frame (clear and swap) in
 //                          the same window, taken in turns; the main
 //                          thread's CPU time per scene frame with the pointer
@@ -24,6 +24,7 @@
 #include "play/play_tools.h"
 #include "scene/camera.h"
 #include "scene/frame_panel.h"
+#include "scene/shadows.h"
 #include "scene/skybox.h"
 
 #include <GL/gl.h>
@@ -109,9 +110,12 @@ int frames(int count) {
     TogglePanel();
     run.frames(10);  // the panel's first frames make its font texture
     TogglePanel();
+    SetShadows(true);
+    run.frames(10);  // the shadows' first frame makes the depth map and its shader
+    SetShadows(false);
     run.frames(200);  // warm-up: shaders compiled, textures resident, bodies landed
-    // Turns of a tenth each, so that a change in the machine's load falls on all four alike.
-    std::vector<double> sceneMs, panelMs, skyMs, emptyMs;
+    // Turns of a tenth each, so that a change in the machine's load falls on all five alike.
+    std::vector<double> sceneMs, panelMs, shadowsMs, skyMs, emptyMs;
     for (int turn = 0; turn < 10; ++turn) {
         timeFrames(
             count / 10, [&] { run.frame(); }, sceneMs);
@@ -119,21 +123,29 @@ int frames(int count) {
         timeFrames(
             count / 10, [&] { run.frame(); }, panelMs);
         TogglePanel();
+        SetShadows(true);
+        timeFrames(
+            count / 10, [&] { run.frame(); }, shadowsMs);
+        SetShadows(false);
         timeFrames(count / 10, skyFrame, skyMs);
         timeFrames(count / 10, emptyFrame, emptyMs);
     }
-    const Spread scene = spreadOf(sceneMs), panel = spreadOf(panelMs), skyOnly = spreadOf(skyMs),
+    const Spread scene = spreadOf(sceneMs), panel = spreadOf(panelMs),
+                 shadows = spreadOf(shadowsMs), skyOnly = spreadOf(skyMs),
                  empty = spreadOf(emptyMs);
     const double cpuMs = cpuPerFrame(run, count / 2);
     std::printf("scene frame: median %.3f ms, p99 %.3f ms (p99/median %.2f)\n", scene.median,
                 scene.p99, scene.p99 / scene.median);
     std::printf("scene frame with the panel: median %.3f ms, p99 %.3f ms\n", panel.median,
                 panel.p99);
+    std::printf("scene frame with shadows: median %.3f ms, p99 %.3f ms\n", shadows.median,
+                shadows.p99);
     std::printf("sky frame: median %.3f ms, p99 %.3f ms\n", skyOnly.median, skyOnly.p99);
     std::printf("empty frame: median %.3f ms, p99 %.3f ms\n", empty.median, empty.p99);
     std::printf("frame_vs_empty: %.3f\n", scene.median / empty.median);
     std::printf("frame_vs_sky: %.3f\n", scene.median / skyOnly.median);
     std::printf("frame_panel_vs_scene: %.3f\n", panel.median / scene.median);
+    std::printf("frame_shadows_vs_scene: %.3f\n", shadows.median / scene.median);
     std::printf("frame_p99_over_median: %.3f\n", scene.p99 / scene.median);
     std::printf("cpu_ms_per_frame: %.3f\n", cpuMs);
     std::printf("peak_memory_mb: %.1f\n", double(SceneRun::ProcessMemoryKb("VmHWM")) / 1024.0);

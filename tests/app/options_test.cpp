@@ -38,6 +38,7 @@ TEST(Options, LinesRunStopOrAreRefusedWithTheirFaultOnTheFirstLine) {
         {{"--screenshot="}, 2, "3d-varne: --screenshot: '' is not a file name\n"},
         {{"--frame", "10"}, 2, "3d-varne: unrecognized option '--frame'\n"},
         {{"--frames"}, 2, "3d-varne: option '--frames' requires an argument\n"},
+        {{"--shadows=yes"}, 2, "3d-varne: option '--shadows' does not take an argument\n"},
         {{"--frames", "5", "scene"}, 2, "3d-varne: unexpected argument 'scene'\n"},
         {{"--record", "a", "--replay", "b"}, 2, "3d-varne: --record and --replay cannot"},
         {{"--boxes", "0", "--replay", "a"}, 2, "3d-varne: --replay cannot be used with --boxes"},
@@ -49,8 +50,9 @@ TEST(Options, LinesRunStopOrAreRefusedWithTheirFaultOnTheFirstLine) {
         if (c.exitCode == 2) EXPECT_EQ(result.message.find('\n') + 1, result.message.find("Usage"));
     }
     EXPECT_TRUE(parse({}).run && parse({}).options == RunOptions());
-    const RunOptions most{8, 100000000, "s.png", 1, 10000, 5, "r.rec", ""};
+    const RunOptions most{8, 100000000, "s.png", 1, 10000, 5, "r.rec", "", true};
     EXPECT_TRUE(parse({"--mode", "8", "--frames=100000000", "--screenshot", "s.png", "--fixed-step",
-                       "1", "--boxes", "10000", "--scene", "wall", "--record", "r.rec"})
+                       "1", "--boxes", "10000", "--scene", "wall", "--record", "r.rec",
+                       "--shadows"})
                     .options == most);
 }

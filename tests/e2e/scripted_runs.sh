@@ -11,6 +11,11 @@ export ALSOFT_DRIVERS=null VARNE_MESSAGEBOX=no
 shows 800x150+0+150 'b>r && b>0.5' 0.3 "no sky in shot"
 shows 800x120+0+470 'g>r && g>b' 0.3 "no floor in shot"
 grep -qF "Screenshot saved: $WORK/shot.png" log.txt || fail "screenshot not logged"
+# Shadows asked for where the driver has no depth textures: said once, and the run goes on.
+MESA_EXTENSION_OVERRIDE=-GL_ARB_shadow "$BIN" --mode 6 --frames 30 --shadows >out.txt 2>&1 ||
+  fail "shadows without depth textures: exit $? $(cat out.txt)"
+[ "$(grep -c 'Shadows cannot be turned on: no depth textures' log.txt)" = 1 ] ||
+  fail "no single line on the missing depth textures: $(grep -i shadow log.txt)"
 
 # Recorded from the user's keys and buttons: pause, a step, slow motion, a throw, a drag, a reset.
 "$BIN" --mode 6 --record run.rec >recorded.txt 2>&1 &

@@ -2,8 +2,10 @@
 #include "app/main.h"
 #include "bench/scene/scene_run.h"
 #include "physics/newton_primitive.h"
+#include "play/play_tools.h"
 #include "scene/frame.h"
 #include "scene/help.h"
+#include "scene/shadows.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -62,10 +64,40 @@ TEST(Scene, F1ShowsTheTitleAndEveryControlInFullColour) {
     };
     EXPECT_GT(count(60, {255, 0, 0}), 50);
     const int rows = int(Controls().size());
-    ASSERT_GE(rows, 19);
-    ASSERT_LE(95 + 23 * (rows - 1), 530) << "the last row is below the screen";
-    for (int row = 0, y = 95; row < rows; ++row, y += 23) {
+    ASSERT_GE(rows, 20);
+    ASSERT_LE(95 + 22 * (rows - 1), 530) << "the last row is below the screen";
+    for (int row = 0, y = 95; row < rows; ++row, y += 22) {
         EXPECT_GT(count(y, {255, 255, 0}), 20) << row;
         EXPECT_GT(count(y, {255, 255, 255}), 20) << row;
     }
+}
+
+// Holding J moves the light 0.5 a frame along -x, so the shadows, cast away
+// from it, move towards +x: to the right of the start view, which looks
+// along -z. The shadows are the pixels the frame draws darker with them than
+// without them; their centroid moves right with the light's 20 units.
+TEST(Scene, TheShadowsMoveWithTheLight) {
+    SceneRun run(SceneRun::RepositoryConfig(false));
+    ASSERT_TRUE(run.ready());
+    run.frames(120);
+    tools.clock.togglePause();
+    auto shadowCentreX = [] {
+        std::vector<unsigned char> without(800 * 600), with(800 * 600);
+        SetShadows(false);
+        DrawGLScene(nullptr);
+        glReadPixels(0, 0, 800, 600, GL_GREEN, GL_UNSIGNED_BYTE, without.data());
+        SetShadows(true);
+        DrawGLScene(nullptr);
+        glReadPixels(0, 0, 800, 600, GL_GREEN, GL_UNSIGNED_BYTE, with.data());
+        double sum = 0, count = 0;
+        for (size_t i = 0; i < with.size(); ++i)
+            if (with[i] + 10 < without[i]) sum += double(i % 800), ++count;
+        EXPECT_GT(count, 2000);
+        return sum / count;
+    };
+    const double before = shadowCentreX();
+    run.hold('J');
+    run.frames(40);
+    run.release('J');
+    EXPECT_GT(shadowCentreX(), before + 20);
 }
