@@ -30,8 +30,8 @@ void start(const std::string& layoutFile) {
     layoutPath = layoutFile;
     io.ConfigFlags |= ImGuiConfigFlags_NoMouseCursorChange;  // the program owns the cursor
     ImGui::StyleColorsDark();
-    ImGui::GetStyle().ItemSpacing.y = 3;  // every section fits in a window 600 pixels high
-    ImGui::GetStyle().FramePadding.y = 2;
+    ImGui::GetStyle().ItemSpacing.y = 2;  // every section fits in a window 600 pixels high
+    ImGui::GetStyle().FramePadding.y = 1;
     RegisterPanelSections();
     LoadPanelLayout(layoutPath);
     plat::PanelInputStart();

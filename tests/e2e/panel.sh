@@ -27,10 +27,10 @@ focus_scene
 sleep 1
 press Tab
 sleep 0.5
-click 29 53  # Pause
+click 29 48  # Pause
 above "$(share 120x16+20+134 'r>0.8 && g>0.8 && b<0.3')" 0.05 "no PAUSED after the click"
-click 29 53         # Resume
-drag_to_left 81 93  # gravity
+click 29 48         # Resume
+drag_to_left 81 82  # gravity
 press Tab
 before=$(share 800x120+0+470 'g>r && g>b')
 xdotool mousemove_relative -- 0 -300
@@ -41,14 +41,14 @@ above "$(awk -v a="$before" -v b="$after" 'BEGIN {print a - b}')" 0.1 \
 xdotool mousedown 3; sleep 0.3; xdotool mouseup 3; sleep 1.5
 above "$(share 60x60+370+270 'r>0.4 && g>0.3 && b<0.25')" 0.05 "the ball left the view's line"
 press Tab
-click 80 149  # opens Spawn: a damaged layout leaves only Simulation open
-for n in 1 2 3 4 5; do click 29 209; done  # Spawn, one box a click
+click 80 131  # opens Spawn: a damaged layout leaves only Simulation open
+for n in 1 2 3 4 5; do click 29 182; done  # Spawn, one box a click
 [ "$(bodies 3)" = $(($(bodies 1) + 2)) ] ||
   fail "three spawns did not count three more bodies: $(grep Spawned log.txt | xargs)"
 loud=$(rms_from 0)
-click 80 249          # opens Sound, below the closed Light
-drag_to_left 164 269  # music volume
-click 16 289          # mute
+click 80 216          # opens Sound, below the closed Light
+drag_to_left 164 233  # music volume
+click 16 250          # mute
 sleep 0.5
 quiet_from=$(wav_seconds)
 sleep 2
