@@ -30,8 +30,8 @@ namespace {
 
 using Vec3 = std::array<float, 3>;
 
-constexpr float kStep = 1.0f / 120;  // the layer's internal step
-constexpr int kMaxSteps = 30;
+constexpr float kStep = kNewtonStepSeconds;  // the layer's internal step
+constexpr int kMaxSteps = kNewtonMaxSteps;
 constexpr float kGravity = 9.8f;
 constexpr float kFriction = 0.8f, kRestitution = 0.3f, kMargin = 0.04f;
 constexpr int kSceneSteps = 600;    // 5 s

@@ -17,9 +17,6 @@
 
 namespace newton_bt {
 
-constexpr float kStep = kNewtonStepSeconds;
-constexpr int kMaxSteps = kNewtonMaxSteps;
-
 // Collision margin kept inside boxes, cylinders and hulls, in world units.
 constexpr float kMargin = 0.04f;
 

@@ -20,7 +20,7 @@ NewtonBody& bodyOf(const btCollisionObject* object) {
 }
 
 bool steady(const NewtonBody& body) {
-    const float most = kHeldAcceleration * kStep;
+    const float most = kHeldAcceleration * kNewtonStepSeconds;
     const btRigidBody& rigid = *body.rigid;
     return (rigid.getLinearVelocity() - body.previousVelocity).length2() < most * most &&
            (rigid.getAngularVelocity() - body.previousOmega).length2() < most * most;
